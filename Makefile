@@ -1,0 +1,50 @@
+# Quick start: `make run` and `make test`. Both install what is missing from Debian first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+PACKAGES = cmake g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
+           libbenchmark-dev xvfb xauth
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+EXAMPLE ?= $(BUILD)/examples/house.lgo
+
+.PHONY: all deps configure build run test screenshot bench sanitize clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	fi
+
+configure: deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/brikolo ]; then \
+	  $(BUILD)/brikolo $(abspath $(EXAMPLE)); \
+	else \
+	  $(BUILD)/brikolo-cli render $(EXAMPLE) $(BUILD)/house.png --shading && \
+	  echo "Picture written to $(BUILD)/house.png"; \
+	fi
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+screenshot: build
+	tools/screenshot.sh $(BUILD) $(EXAMPLE)
+
+bench: build
+	$(BUILD)/bench/brikolo_bench --benchmark_min_time=0.2
+
+sanitize: deps
+	cmake -S . -B build-asan -DBRIKOLO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,258 @@
+#include "cli/Commands.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <map>
+#include <set>
+
+#include "model/Document.h"
+#include "platform/Application.h"
+#include "platform/PictureFile.h"
+#include "platform/TextFile.h"
+#include "render/Scene.h"
+#include "render/ViewControls.h"
+#include "shapes/ShapeCache.h"
+#include "workspace/ModelFile.h"
+
+namespace {
+
+struct RenderOptions {
+  std::string model, out;
+  int width = 800, height = 600;
+  bool viewGiven = false, zoomGiven = false, offsetGiven = false;
+  int rotX = 70, rotZ = 30, scaleBar = 10, offsetX = 0, offsetY = 0;
+  bool backgroundGiven = false;
+  TColor background = 0;
+  bool shading = false, wireframe = false, hideStuds = false, antialias = false;
+  StudStyle studs = StudStyle::Fast;
+};
+
+int ParseInt(const std::string& text, const std::string& option) {
+  char* end = nullptr;
+  long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || v < -1000000 || v > 1000000)
+    throw UsageError{"bad value '" + text + "' for " + option};
+  return static_cast<int>(v);
+}
+
+void ParsePair(const std::string& text, char separator, const std::string& option, int& a,
+               int& b) {
+  auto at = text.find(separator);
+  if (at == std::string::npos) throw UsageError{"bad value '" + text + "' for " + option};
+  a = ParseInt(text.substr(0, at), option);
+  b = ParseInt(text.substr(at + 1), option);
+}
+
+std::string NextValue(const std::vector<std::string>& args, std::size_t& i) {
+  if (i + 1 >= args.size()) throw UsageError{"option " + args[i] + " needs a value"};
+  return args[++i];
+}
+
+RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
+  RenderOptions o;
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--size") {
+      ParsePair(NextValue(args, i), 'x', a, o.width, o.height);
+      if (o.width < 1 || o.height < 1 || o.width > 16000 || o.height > 16000)
+        throw UsageError{"bad value for --size"};
+    } else if (a == "--view") {
+      ParsePair(NextValue(args, i), ',', a, o.rotX, o.rotZ);
+      if (o.rotX < 0 || o.rotX > 180 || o.rotZ < 0 || o.rotZ > 360)
+        throw UsageError{"--view takes ROTX 0..180 and ROTZ 0..360"};
+      o.viewGiven = true;
+    } else if (a == "--zoom") {
+      o.scaleBar = ParseInt(NextValue(args, i), a);
+      if (o.scaleBar < 1 || o.scaleBar > 80) throw UsageError{"--zoom takes 1..80"};
+      o.zoomGiven = true;
+    } else if (a == "--offset") {
+      ParsePair(NextValue(args, i), ',', a, o.offsetX, o.offsetY);
+      if (std::abs(o.offsetX) > 5000 || std::abs(o.offsetY) > 5000)
+        throw UsageError{"--offset takes -5000..5000"};
+      o.offsetGiven = true;
+    } else if (a == "--background") {
+      const std::string v = NextValue(args, i);
+      char* end = nullptr;
+      unsigned long rgb = std::strtoul(v.c_str(), &end, 16);
+      if (v.size() != 6 || *end != '\0') throw UsageError{"--background takes RRGGBB in hex"};
+      o.background = RGB(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                         static_cast<int>(rgb & 0xFF));
+      o.backgroundGiven = true;
+    } else if (a == "--shading") {
+      o.shading = true;
+    } else if (a == "--wireframe") {
+      o.wireframe = true;
+    } else if (a == "--hide-studs") {
+      o.hideStuds = true;
+    } else if (a == "--antialias") {
+      o.antialias = true;
+    } else if (a == "--studs") {
+      const std::string v = NextValue(args, i);
+      if (v == "fast") o.studs = StudStyle::Fast;
+      else if (v == "better") o.studs = StudStyle::Better;
+      else if (v == "best") o.studs = StudStyle::Best;
+      else throw UsageError{"--studs takes fast, better or best"};
+    } else if (a.size() > 1 && a[0] == '-') {
+      throw UsageError{"unknown option '" + a + "'"};
+    } else {
+      positional.push_back(a);
+    }
+  }
+  if (positional.size() != 2) throw UsageError{"render needs MODEL and OUT"};
+  o.model = positional[0];
+  o.out = positional[1];
+  return o;
+}
+
+std::string LowerExtension(const std::string& name) {
+  std::string ext = FileExtension(name);
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext;
+}
+
+// Loads a complete model, reporting skipped lines; false when it cannot be read.
+bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shapes,
+                ModelReadResult& result) {
+  try {
+    result = LoadCompleteModel(file, document, shapes, 0);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "brikolo-cli: %s\n", error.what());
+    return false;
+  }
+  for (const LineError& e : result.errors)
+    std::fprintf(stderr, "%s:%d: %s (line skipped)\n", file.c_str(), e.lineNumber,
+                 e.message.c_str());
+  return true;
+}
+
+std::string PartsFolder() { return ProgramFolder() + "parts/"; }
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& args) {
+  const RenderOptions o = ParseRenderOptions(args);
+  const std::string ext = LowerExtension(o.out);
+  if (ext != ".png" && ext != ".bmp" && ext != ".jpg" && ext != ".jpeg")
+    throw UsageError{"OUT must end in .png, .bmp or .jpg"};
+
+  TDocument document;
+  TShapeCache shapes(PartsFolder());
+  ModelReadResult result;
+  if (!LoadForCli(o.model, document, shapes, result)) return 1;
+
+  ViewPositions view;
+  bool studsShown = true;
+  if (result.header) {
+    view.RotX = result.header->RotX;
+    view.RotZ = result.header->RotZ;
+    view.ScaleBar = result.header->ScaleBar;
+    view.OffsetX = result.header->OffsetX;
+    view.OffsetY = result.header->OffsetY;
+    studsShown = result.header->StudsShown;
+    view.Clamp();
+  }
+  if (o.viewGiven) {
+    view.RotX = o.rotX;
+    view.RotZ = o.rotZ;
+  }
+  if (o.zoomGiven) view.ScaleBar = o.scaleBar;
+  if (o.offsetGiven) {
+    view.OffsetX = o.offsetX;
+    view.OffsetY = o.offsetY;
+  }
+
+  RenderContext rc;
+  rc.switches.Shading = o.shading;
+  rc.switches.Wireframe = o.wireframe;
+  rc.switches.Studs = o.studs;
+  rc.switches.StudsHidden = o.hideStuds || !studsShown;
+  TScene scene(document, rc);
+  scene.BackgroundColor = o.backgroundGiven ? o.background : SystemButtonFaceColor();
+  ApplyViewPositions(rc.view, view, o.width, o.height);
+  scene.Resize(o.width, o.height, view.OffsetX, view.OffsetY);
+  if (document.ModelList.SortedOctant == rc.view.ViewOctant)
+    document.ModelList.SortedOctant = -1;  // pieces went in for octant 0; sort for this view
+  scene.Paint();
+
+  Bitmap picture = scene.BackBuffer;
+  if (o.antialias) scene.RenderSupersampled(picture, TRect{0, 0, o.width, o.height});
+  try {
+    if (ext == ".png")
+      WritePng(o.out, picture);
+    else if (ext == ".bmp")
+      WriteBmp(o.out, picture);
+    else
+      WriteJpeg(o.out, picture);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "brikolo-cli: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
+
+int RunConvert(const std::vector<std::string>& args) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i].size() > 1 && args[i][0] == '-') throw UsageError{"unknown option '" + args[i] + "'"};
+    positional.push_back(args[i]);
+  }
+  if (positional.size() != 2) throw UsageError{"convert needs IN and OUT"};
+  TDocument document;
+  TShapeCache shapes(PartsFolder());
+  ModelReadResult result;
+  if (!LoadForCli(positional[0], document, shapes, result)) return 1;
+  ModelHeader header = result.header.value_or(ModelHeader{});
+  try {
+    SaveModelFile(positional[1], document.ModelList, header, false);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "brikolo-cli: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
+
+int RunInfo(const std::vector<std::string>& args) {
+  if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))
+    throw UsageError{"info needs MODEL"};
+  TDocument document;
+  TShapeCache shapes(PartsFolder());
+  ModelReadResult result;
+  if (!LoadForCli(args[0], document, shapes, result)) return 1;
+  const TBlockList& list = document.ModelList;
+  std::map<char, int> perType;
+  std::set<int> groups;
+  int highestStep = 0;
+  std::int64_t minX = 0, minY = 0, minZ = 0, maxX = 0, maxY = 0, maxZ = 0;
+  for (int i = 0; i < list.Count(); ++i) {
+    const TBlock& b = *list[i];
+    ++perType[b.BlockType];
+    if (b.Group >= 1) groups.insert(b.Group);
+    highestStep = std::max<int>(highestStep, b.Step);
+    if (i == 0) {
+      minX = b.X, minY = b.Y, minZ = b.Z, maxX = b.Right(), maxY = b.Back(), maxZ = b.Top();
+    } else {
+      minX = std::min<std::int64_t>(minX, b.X);
+      minY = std::min<std::int64_t>(minY, b.Y);
+      minZ = std::min<std::int64_t>(minZ, b.Z);
+      maxX = std::max(maxX, b.Right());
+      maxY = std::max(maxY, b.Back());
+      maxZ = std::max(maxZ, b.Top());
+    }
+  }
+  std::printf("pieces: %d\n", list.Count());
+  for (const auto& [type, count] : perType) std::printf("  %c: %d\n", type, count);
+  if (list.Count() > 0)
+    std::printf("bounding box: x %lld..%lld, y %lld..%lld, z %lld..%lld\n",
+                static_cast<long long>(minX), static_cast<long long>(maxX),
+                static_cast<long long>(minY), static_cast<long long>(maxY),
+                static_cast<long long>(minZ), static_cast<long long>(maxZ));
+  else
+    std::printf("bounding box: none\n");
+  std::printf("highest step: %d\n", highestStep);
+  std::printf("groups: %zu\n", groups.size());
+  return 0;
+}

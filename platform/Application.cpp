@@ -1,0 +1,27 @@
+#include "platform/Application.h"
+
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <vector>
+
+struct HeadlessSession::Impl {
+  std::unique_ptr<QGuiApplication> app;
+};
+
+HeadlessSession::HeadlessSession(int& argc, char** argv) : impl_(std::make_unique<Impl>()) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!QCoreApplication::instance()) impl_->app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+HeadlessSession::~HeadlessSession() = default;
+
+std::string ProgramFolder() {
+  std::vector<char> buffer(4096);
+  ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+  if (n <= 0) return "./";
+  std::string path(buffer.data(), static_cast<std::size_t>(n));
+  auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "platform/Bitmap.h"
+#include "platform/Color.h"
+#include "platform/Geometry.h"
+
+enum class BrushStyle { Solid, Clear, DiagCross };
+enum class PenMode { Copy, Xor };
+
+// The drawing surface every piece paints on. Filled shapes take the brush and
+// are outlined with the pen (one pixel wide); rectangles and ellipses are given
+// by their bounding box with the right and bottom edge exclusive. Polygons fill
+// with the alternate (odd-even) rule. A hatched brush paints only its crossing
+// diagonal lines and leaves what was there between them.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  virtual void setPenColor(TColor c) = 0;
+  virtual TColor penColor() const = 0;
+  virtual void setPenMode(PenMode m) = 0;
+  virtual PenMode penMode() const = 0;
+  virtual void setBrushColor(TColor c) = 0;
+  virtual TColor brushColor() const = 0;
+  virtual void setBrushStyle(BrushStyle s) = 0;
+  virtual BrushStyle brushStyle() const = 0;
+
+  virtual void polygon(const TPoint* points, int count) = 0;
+  virtual void polyline(const TPoint* points, int count) = 0;
+  // A line from (x1, y1) to (x2, y2); the end point itself is not drawn.
+  virtual void line(int x1, int y1, int x2, int y2) = 0;
+  virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+  virtual void ellipse(int x1, int y1, int x2, int y2) = 0;
+  // Brush only, no outline.
+  virtual void fillRect(const TRect& r) = 0;
+  virtual void setPixel(int x, int y, TColor c) = 0;
+  virtual TColor pixel(int x, int y) const = 0;
+  virtual void textOut(int x, int y, const std::string& text) = 0;
+  virtual void draw(int x, int y, const Bitmap& source) = 0;
+  virtual void stretchDraw(const TRect& target, const Bitmap& source) = 0;
+
+  virtual int width() const = 0;
+  virtual int height() const = 0;
+};
+
+// A canvas that paints into the given bitmap; the bitmap must outlive it and
+// must not be resized while the canvas exists.
+std::unique_ptr<Canvas> CreateBitmapCanvas(Bitmap& target);

@@ -1,0 +1,127 @@
+#include "platform/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/Error.h"
+
+std::string NativePath(const std::string& path) {
+  std::string out = path;
+  for (char& c : out)
+    if (c == '\\') c = '/';
+  return out;
+}
+
+std::string FileFolder(const std::string& path) {
+  std::string p = NativePath(path);
+  auto slash = p.find_last_of('/');
+  return slash == std::string::npos ? std::string() : p.substr(0, slash + 1);
+}
+
+std::string FileBaseName(const std::string& path) {
+  std::string p = NativePath(path);
+  auto slash = p.find_last_of('/');
+  return slash == std::string::npos ? p : p.substr(slash + 1);
+}
+
+std::string FileExtension(const std::string& path) {
+  std::string name = FileBaseName(path);
+  auto dot = name.find_last_of('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::size_t stop = end;
+    if (stop > start && bytes[stop - 1] == '\r') --stop;
+    lines.emplace_back(bytes, start, stop - start);
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string out;
+  std::size_t total = 0;
+  for (const auto& l : lines) total += l.size() + 2;
+  out.reserve(total);
+  for (const auto& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+static std::string SystemMessage(const std::string& path, int error) {
+  return Format("Cannot open file \"%s\". %s", path.c_str(), std::strerror(error));
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::string native = NativePath(path);
+  struct stat st;
+  if (::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+    throw FileError(SystemMessage(path, EISDIR));
+  std::ifstream in(native, std::ios::binary);
+  if (!in) throw FileError(SystemMessage(path, errno ? errno : ENOENT));
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  if (in.bad()) throw FileError(Format("Read error on \"%s\"", path.c_str()));
+  return buffer.str();
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path) {
+  return SplitLines(ReadFileBytes(path));
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  std::string target = NativePath(path);
+  std::string temp = target + ".tmp~";
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0)
+    throw FileError(Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(errno)));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      int error = errno;
+      ::close(fd);
+      ::unlink(temp.c_str());
+      throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    int error = errno;
+    ::unlink(temp.c_str());
+    throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
+  }
+  // Keep the permissions of the file that is being replaced.
+  struct stat st;
+  if (::stat(target.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    int error = errno;
+    ::unlink(temp.c_str());
+    throw FileError(Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(error)));
+  }
+}
+
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+  WriteFileAtomically(path, JoinLines(lines));
+}

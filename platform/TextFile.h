@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// Text files are 8-bit bytes in lines; lines are written with CR LF and read
+// with CR LF or LF. Paths may use '\' as separator (settings files do).
+
+// Turns '\' into '/' so a path written on another system opens here.
+std::string NativePath(const std::string& path);
+std::string FileFolder(const std::string& path);    // with its trailing '/', or "" for a bare name
+std::string FileBaseName(const std::string& path);  // the name without its folder
+std::string FileExtension(const std::string& path);  // ".lgo", or "" when the name has none
+bool FileExists(const std::string& path);
+
+std::vector<std::string> SplitLines(const std::string& bytes);
+std::string JoinLines(const std::vector<std::string>& lines);  // every line ends in CR LF
+
+// Raises FileError with the system's message when the file cannot be read.
+std::string ReadFileBytes(const std::string& path);
+std::vector<std::string> ReadTextLines(const std::string& path);
+
+// Writes through a temporary file beside the target and replaces the target
+// only after a complete, flushed write, so a failed write leaves the old file
+// as it was. Raises FileError with the system's message.
+void WriteFileAtomically(const std::string& path, const std::string& bytes);
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);

@@ -1,0 +1,181 @@
+#include "workspace/ModelFile.h"
+
+#include <algorithm>
+#include <exception>
+#include <limits>
+
+#include "model/Document.h"
+#include "model/FieldScanner.h"
+#include "platform/Error.h"
+#include "platform/TextFile.h"
+#include "workspace/BlockFactory.h"
+
+namespace {
+
+constexpr std::size_t kMaxLineBody = 255;
+
+std::int32_t Saturate(std::int64_t v) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+void ReadHeader(FieldScanner& fields, ModelReadResult& result, int& unitFlag, LoadMode mode) {
+  ModelHeader h;
+  h.RotX = fields.Number();
+  h.RotZ = fields.Number();
+  h.ScaleBar = fields.Number();
+  h.OffsetX = fields.Number();
+  h.OffsetY = fields.Number();
+  h.StudsShown = fields.Number() != 0;
+  h.UnitFlag = fields.Number();
+  unitFlag = h.UnitFlag;
+  if (mode == LoadMode::Complete) result.header = h;
+}
+
+std::unique_ptr<TBlock> ReadPiece(char letter, FieldScanner& fields, int unitFlag,
+                                  TShapeCache& shapes) {
+  std::unique_ptr<TBlock> piece = CreateEmptyBlock(letter);
+  std::int64_t x = fields.Number(), y = fields.Number(), z = fields.Number();
+  std::int64_t sx = fields.Number(), sy = fields.Number(), sz = fields.Number();
+  if (unitFlag == 0) {
+    x *= 20;
+    y *= 20;
+    sx *= 20;
+    sy *= 20;
+    z = z * 24 / 3;
+    sz = sz * 24 / 3;
+  }
+  piece->X = Saturate(x);
+  piece->Y = Saturate(y);
+  piece->Z = Saturate(z);
+  piece->SizeX = Saturate(sx);
+  piece->SizeY = Saturate(sy);
+  piece->SizeZ = Saturate(sz);
+  piece->Color = static_cast<TColor>(fields.Number());
+  piece->HasStuds = fields.Number() != 0;
+  piece->IsBaseplate = fields.Number() != 0;
+  // Only four directions exist; anything else in a file would index past the
+  // projection's four columns.
+  piece->Direction = ((fields.Number() % 4) + 4) % 4;
+  piece->Transparent = fields.Number() != 0;
+  if (piece->BlockType == 'T') {
+    const bool odd = piece->Direction % 2 != 0;
+    if ((odd && piece->SizeX == 40 && piece->SizeY == 60) ||
+        (!odd && piece->SizeX == 60 && piece->SizeY == 40))
+      piece->Variant = 1;
+  }
+  if (piece->BlockType == 'G') {
+    const std::string file = fields.Word("parts.dat");
+    const std::string section = fields.Word("stdblock");
+    piece->LoadShape(shapes, file, section);
+  }
+  piece->Group = fields.Number();
+  piece->PartName = fields.Word();
+  piece->Step = static_cast<std::int16_t>(std::clamp<std::int32_t>(
+      fields.Number(), std::numeric_limits<std::int16_t>::min(),
+      std::numeric_limits<std::int16_t>::max()));
+  return piece;
+}
+
+}  // namespace
+
+ModelReadResult ReadModelLines(const std::vector<std::string>& lines, TShapeCache& shapes,
+                               const ModelReadOptions& options) {
+  ModelReadResult result;
+  int unitFlag = 0;  // without a header line the pieces are in studs and plates
+  bool first = true;
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    const std::string& line = lines[n];
+    if (line.empty()) continue;  // never written; nothing to read
+    const char letter = line[0];
+    FieldScanner fields(Trim(line.substr(1, kMaxLineBody)));
+    try {
+      if (letter == '=') {
+        ReadHeader(fields, result, unitFlag, options.mode);
+        continue;
+      }
+      std::unique_ptr<TBlock> piece = ReadPiece(letter, fields, unitFlag, shapes);
+      if (options.mode == LoadMode::Complete) {
+        result.highestGroup = std::max<int>(result.highestGroup, piece->Group);
+        result.highestStep = std::max<int>(result.highestStep, piece->Step);
+        if (piece->IsBaseplate) {
+          result.baseplateSeen = true;
+          result.baseSizeX = piece->SizeX / 20;
+          result.baseSizeY = piece->SizeY / 20;
+          result.thickBase = piece->SizeZ == 24;
+        }
+      } else {
+        piece->Group = options.subassemblyGroup;
+        piece->Step = static_cast<std::int16_t>(options.subassemblyStep);
+        if (piece->IsBaseplate) continue;  // a subassembly brings no baseplate
+        if (first) {
+          result.minX = piece->X;
+          result.minY = piece->Y;
+          result.minZ = piece->Z;
+          result.maxX = piece->Right();
+          result.maxY = piece->Back();
+          result.maxZ = piece->Top();
+          first = false;
+        } else {
+          result.minX = std::min<std::int64_t>(result.minX, piece->X);
+          result.minY = std::min<std::int64_t>(result.minY, piece->Y);
+          result.minZ = std::min<std::int64_t>(result.minZ, piece->Z);
+          result.maxX = std::max(result.maxX, piece->Right());
+          result.maxY = std::max(result.maxY, piece->Back());
+          result.maxZ = std::max(result.maxZ, piece->Top());
+        }
+      }
+      result.pieces.push_back(std::move(piece));
+    } catch (const std::exception& error) {
+      result.errors.push_back(LineError{static_cast<int>(n + 1), error.what()});
+    }
+  }
+  return result;
+}
+
+std::string FormatHeaderLine(const ModelHeader& h) {
+  return Format("= %d %d %d %d %d %d 1", h.RotX, h.RotZ, h.ScaleBar, h.OffsetX, h.OffsetY,
+                h.StudsShown ? 1 : 0);
+}
+
+std::string FormatPieceLine(const TBlock& b) {
+  const std::string type(1, b.BlockType);
+  if (b.BlockType == 'G')
+    return Format("%s %d %d %d %d %d %d %d %d %d %d %d %s %s %d %s %d", type.c_str(), b.X, b.Y,
+                  b.Z, b.SizeX, b.SizeY, b.SizeZ, static_cast<int>(b.Color), b.HasStuds ? 1 : 0,
+                  b.IsBaseplate ? 1 : 0, b.Direction, b.Transparent ? 1 : 0,
+                  b.ShapeFileName().c_str(), b.ShapeSectionName().c_str(), b.Group,
+                  b.PartName.c_str(), static_cast<int>(b.Step));
+  return Format("%s %d %d %d %d %d %d %d %d %d %d %d %d %s %d", type.c_str(), b.X, b.Y, b.Z,
+                b.SizeX, b.SizeY, b.SizeZ, static_cast<int>(b.Color), b.HasStuds ? 1 : 0,
+                b.IsBaseplate ? 1 : 0, b.Direction, b.Transparent ? 1 : 0, b.Group,
+                b.PartName.c_str(), static_cast<int>(b.Step));
+}
+
+std::vector<std::string> FormatModelLines(const TBlockList& list, const ModelHeader& header,
+                                          bool selectedOnly) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(list.Count()) + 1);
+  lines.push_back(FormatHeaderLine(header));
+  for (int i = 0; i < list.Count(); ++i)
+    if (!selectedOnly || list[i]->Selected) lines.push_back(FormatPieceLine(*list[i]));
+  return lines;
+}
+
+void SaveModelFile(const std::string& fileName, const TBlockList& list, const ModelHeader& header,
+                   bool selectedOnly) {
+  WriteTextLines(fileName, FormatModelLines(list, header, selectedOnly));
+}
+
+ModelReadResult LoadCompleteModel(const std::string& fileName, TDocument& document,
+                                  TShapeCache& shapes, int octant) {
+  std::vector<std::string> lines = ReadTextLines(fileName);
+  document.ModelList.Clear();
+  document.CutList.Clear();
+  ModelReadResult result = ReadModelLines(lines, shapes);
+  for (auto& piece : result.pieces) document.ModelList.AddSorted(std::move(piece), octant);
+  result.pieces.clear();
+  document.GroupCounter = std::max(document.GroupCounter, result.highestGroup);
+  document.ModelList.StepLimit = static_cast<std::int16_t>(result.highestStep);
+  return result;
+}
