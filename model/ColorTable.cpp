@@ -1,5 +1,7 @@
 #include "model/ColorTable.h"
 
+#include <cstring>
+
 const NamedColor kColorTable[kColorTableSize] = {
     {51, 51, 51, 0, "Black"},        {0, 51, 178, 1, "Blue"},
     {0, 127, 51, 2, "Green"},        {0, 128, 128, 3, "Dark Cyan"},
@@ -36,4 +38,18 @@ int NearestColorRow(TColor color) {
     }
   }
   return best;
+}
+
+const ColorField kColorFields[kColorFieldCount] = {
+    {"Edit1", 0x0000FF, 4},      {"edWhite", 0xFFFFFF, 15}, {"edGray", 0xC0C0C0, 7},
+    {"edDarkGray", 0x808080, 8}, {"edBlack", 0x333333, 0},  {"Edit6", 0x01D8FE, 14},
+    {"Edit7", 0x008080, 14},     {"edBlue", 0xCC0211, 1},   {"Edit9", 0x7BB6D2, 382},
+    {"Edit10", 0x3D64A5, 6},     {"Edit11", 0x008000, 2},   {"Edit12", 0x40FF00, 10},
+    {"Edit13", 0x808040, 2},     {"Edit14", 0xFFFF00, 43},
+};
+
+const ColorField& ColorFieldNamed(const char* name) {
+  for (const ColorField& f : kColorFields)
+    if (std::strcmp(f.name, name) == 0) return f;
+  return kColorFields[0];
 }

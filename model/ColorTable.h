@@ -14,6 +14,18 @@ struct NamedColor {
 constexpr int kColorTableSize = 25;
 extern const NamedColor kColorTable[kColorTableSize];
 
+// The fourteen colour fields of the palette in their fixed order (the order
+// Page Up and Page Down step through); each field's tag is its LDraw code.
+struct ColorField {
+  const char* name;
+  TColor color;
+  int tag;
+};
+constexpr int kColorFieldCount = 14;
+extern const ColorField kColorFields[kColorFieldCount];
+// The field that the program's drawing code knows by name.
+const ColorField& ColorFieldNamed(const char* name);
+
 // The colour of the first row with this LDraw number; row 0 when none has it.
 TColor ColourOfLDrawCode(int code);
 // The row nearest to the colour (smallest sum of squared differences; the

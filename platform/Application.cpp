@@ -2,17 +2,17 @@
 
 #include <unistd.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdlib>
 #include <vector>
 
 struct HeadlessSession::Impl {
-  std::unique_ptr<QGuiApplication> app;
+  std::unique_ptr<QApplication> app;
 };
 
 HeadlessSession::HeadlessSession(int& argc, char** argv) : impl_(std::make_unique<Impl>()) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  if (!QCoreApplication::instance()) impl_->app = std::make_unique<QGuiApplication>(argc, argv);
+  if (!QCoreApplication::instance()) impl_->app = std::make_unique<QApplication>(argc, argv);
 }
 
 HeadlessSession::~HeadlessSession() = default;

@@ -16,7 +16,7 @@ struct DrawSwitches {
   bool SkipCoveredStuds = false;  // "Don't render covered studs"
   TColor SelectionColor = 0x0000FF;  // the Edit1 swatch
   TColor BlackSwatch = 0x333333;     // edBlack, also the resting pen
-  TColor BlueSwatch = 0xCC0011;      // edBlue
+  TColor BlueSwatch = 0xCC0211;      // edBlue
   TColor HighlightPen = 0x0000FF;    // the shape editor's current face
   TColor HighlightBrush = 0x008080;
   static constexpr TColor kRestingBrush = 0xC0C0C0;

@@ -41,6 +41,7 @@ TView::TView() {
 void TView::SetAngles(int tiltDegrees, int spinDegrees) {
   Tilt = static_cast<float>(tiltDegrees * kPi / 180.0);
   Spin = static_cast<float>(spinDegrees * kPi / 180.0);
+  SpinPosition = spinDegrees;
   UpdateProjection();
 }
 

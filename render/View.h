@@ -19,6 +19,7 @@ class TView {
   float ProjectionMatrix[6][4] = {};  // column d: geometry turned by d quarter turns
   int ViewOctant = 0;
   float CosTilt = 1;
+  int SpinPosition = 0;  // the RotZ position the spin was set from, whole degrees
 
   // Stud metrics, recomputed before every paint.
   int StudRadiusX = 5, StudRadiusY = 5, StudHalfX = 2, StudHalfY = 2;
