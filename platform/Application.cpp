@@ -1,9 +1,11 @@
 #include "platform/Application.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 struct HeadlessSession::Impl {
@@ -12,6 +14,12 @@ struct HeadlessSession::Impl {
 
 HeadlessSession::HeadlessSession(int& argc, char** argv) : impl_(std::make_unique<Impl>()) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!std::getenv("XDG_RUNTIME_DIR")) {
+    // Without it the platform library warns on every start; give it a private folder.
+    std::string dir = "/tmp/brikolo-runtime-" + std::to_string(::getuid());
+    ::mkdir(dir.c_str(), 0700);
+    setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+  }
   if (!QCoreApplication::instance()) impl_->app = std::make_unique<QApplication>(argc, argv);
 }
 

@@ -49,8 +49,8 @@ void TScene::Paint() {
   struct Guard {
     TScene& scene;
     explicit Guard(TScene& s) : scene(s) {
-      scene.Busy(true);
       scene.painting_ = true;
+      scene.Busy(true);
     }
     ~Guard() {
       scene.painting_ = false;
