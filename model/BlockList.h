@@ -14,13 +14,14 @@ class TBlockList {
   std::int16_t StepLimit = 0;     // only pieces with Step <= StepLimit are painted
 
   TBlockList() = default;
+  ~TBlockList() { Clear(); }
   TBlockList(const TBlockList&) = delete;
   TBlockList& operator=(const TBlockList&) = delete;
 
   int Count() const { return static_cast<int>(items_.size()); }
   bool Empty() const { return items_.empty(); }
-  TBlock* operator[](int i) const { return items_[static_cast<std::size_t>(i)].get(); }
-  TBlock* Last() const { return items_.empty() ? nullptr : items_.back().get(); }
+  TBlock* operator[](int i) const { return items_[static_cast<std::size_t>(i)]; }
+  TBlock* Last() const { return items_.empty() ? nullptr : items_.back(); }
   int IndexOf(const TBlock* piece) const;
 
   void Add(std::unique_ptr<TBlock> piece);  // at the end, no sorting
@@ -36,6 +37,8 @@ class TBlockList {
   // Inserts the piece directly after the last piece, scanning from the end,
   // that is not in front of it; returns its index.
   int AddSorted(std::unique_ptr<TBlock> piece, int octant);
+  // AddSorted of every piece in turn (loading a file).
+  void AddSortedAll(std::vector<std::unique_ptr<TBlock>> pieces, int octant);
 
   // Rebuilds the whole order for the octant and then recomputes the covers
   // when computeCover is set ("Don't render covered studs").
@@ -62,5 +65,6 @@ class TBlockList {
   int MaxTopUnder(int x, int y, int w, int d) const;
 
  private:
-  std::vector<std::unique_ptr<TBlock>> items_;
+  // Owned pieces; plain pointers so that inserting into a long list is one memmove.
+  std::vector<TBlock*> items_;
 };

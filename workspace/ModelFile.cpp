@@ -173,7 +173,7 @@ ModelReadResult LoadCompleteModel(const std::string& fileName, TDocument& docume
   document.ModelList.Clear();
   document.CutList.Clear();
   ModelReadResult result = ReadModelLines(lines, shapes);
-  for (auto& piece : result.pieces) document.ModelList.AddSorted(std::move(piece), octant);
+  document.ModelList.AddSortedAll(std::move(result.pieces), octant);
   result.pieces.clear();
   document.GroupCounter = std::max(document.GroupCounter, result.highestGroup);
   document.ModelList.StepLimit = static_cast<std::int16_t>(result.highestStep);
