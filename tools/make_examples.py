@@ -42,7 +42,7 @@ def house():
                 lines.append(piece('B', x0, wall_y, z, 20, 20, 24, WHITE, part='3005'))
             while x < x1:
                 w = min(80, x1 - x)
-                if wall_y == y0 and layer < 3 and x < 20 and x + w > -20:
+                if wall_y == y1 - 20 and layer < 3 and x < 20 and x + w > -20:
                     # leave the door gap from -20 to 20
                     if x < -20:
                         lines.append(piece('B', x, wall_y, z, -20 - x, 20, 24, RED,
@@ -62,8 +62,7 @@ def house():
                 lines.append(piece('B', wall_x, y, z, 20, d, 24, WHITE if layer % 2 else RED,
                                    direction=1, part={80: '3010', 60: '3009', 40: '3004', 20: '3005'}[d]))
                 y += d
-    # Lintel over the door, then plates covering the walls (step 1).
-    lines.append(piece('B', -40, y0, 72, 80, 20, 24, WHITE, part='3010', step=0))
+    # Plates covering the walls (step 1); the top layer of bricks bridges the door.
     for x in range(x0, x1, 80):
         for y in range(y0, y1, 40):
             lines.append(piece('B', x, y, 96, 80, 40, 8, BLUE, part='3020', step=1))
