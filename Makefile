@@ -6,7 +6,7 @@ PACKAGES = cmake g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 EXAMPLE ?= $(BUILD)/examples/house.lgo
 
-.PHONY: all deps configure build run test screenshot bench sanitize clean
+.PHONY: all deps configure build run test screenshot bench sanitize fuzz clean
 
 all: build
 
@@ -45,6 +45,13 @@ sanitize: deps
 	cmake -S . -B build-asan -DBRIKOLO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target runs for FUZZ_SECONDS on a corpus seeded from the shipped files.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DBRIKOLO_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-fuzz -j $(JOBS)
+	tools/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

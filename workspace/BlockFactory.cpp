@@ -21,6 +21,8 @@ std::unique_ptr<TBlock> CreateEmptyBlock(char letter) {
     case 'W': piece = std::make_unique<TWindow>(); break;
     default: piece = std::make_unique<TBlock>(); break;
   }
-  piece->BlockType = letter == ' ' ? 'B' : letter;
+  // A blank reads as a box; so does a control character, which could not be
+  // written back into a text line.
+  piece->BlockType = static_cast<unsigned char>(letter) <= ' ' ? 'B' : letter;
   return piece;
 }

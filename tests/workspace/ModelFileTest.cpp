@@ -87,6 +87,9 @@ TEST(ModelFile, UnknownLettersAreBoxesThatKeepTheirLetter) {
   EXPECT_EQ(r.pieces[0]->BlockType, 'X');
   EXPECT_EQ(FormatPieceLine(*r.pieces[0]).substr(0, 2), "X ");
   EXPECT_EQ(r.pieces[1]->BlockType, 'B');  // a blank reads as a box
+  auto control = Read({std::string(1, '\0') + " 0 0 0 20 20 8 255 1 0 0 0 0 3005 0"});
+  ASSERT_EQ(control.pieces.size(), 1u);
+  EXPECT_EQ(control.pieces[0]->BlockType, 'B');  // and so does a letter that cannot be written
   EXPECT_EQ(r.pieces[2]->Variant, 1);      // 40 by 60 at an odd direction: the 3-by-2 roof
   EXPECT_EQ(r.pieces[3]->Variant, 0);
 }
