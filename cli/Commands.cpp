@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "cli/LDrawConvert.h"
 #include "model/Document.h"
 #include "platform/Application.h"
 #include "platform/PictureFile.h"
@@ -196,15 +197,23 @@ int RunRender(const std::vector<std::string>& args) {
 
 int RunConvert(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
+  std::string programDir = ProgramFolder();
   for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--program-dir") {
+      programDir = NextValue(args, i);
+      if (!programDir.empty() && programDir.back() != '/') programDir += '/';
+      continue;
+    }
     if (args[i].size() > 1 && args[i][0] == '-') throw UsageError{"unknown option '" + args[i] + "'"};
     positional.push_back(args[i]);
   }
   if (positional.size() != 2) throw UsageError{"convert needs IN and OUT"};
   TDocument document;
-  TShapeCache shapes(PartsFolder());
+  TShapeCache shapes(programDir + "parts/");
   ModelReadResult result;
   if (!LoadForCli(positional[0], document, shapes, result)) return 1;
+  if (LowerExtension(positional[1]) == ".dat")
+    return ConvertToLDraw(document.ModelList, positional[1], programDir);
   ModelHeader header = result.header.value_or(ModelHeader{});
   try {
     SaveModelFile(positional[1], document.ModelList, header, false);
