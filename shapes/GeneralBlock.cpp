@@ -1,8 +1,14 @@
 #include "shapes/GeneralBlock.h"
 
+#include <algorithm>
+#include <limits>
+
+#include "render/PieceStyle.h"
+#include "render/RenderContext.h"
 #include "shapes/DrawClass.h"
 #include "shapes/ShapeCache.h"
 
+// Every piece class answers these; only general pieces have a shape.
 std::string TBlock::ShapeFileName() const { return Shape ? Shape->FileName : std::string(); }
 std::string TBlock::ShapeSectionName() const {
   return Shape ? Shape->SectionName : std::string();
@@ -22,4 +28,40 @@ void TGeneralBlock::LoadShape(TShapeCache& cache, const std::string& fileName,
 void TGeneralBlock::SetShape(TDrawClass* shape) {
   Shape = shape;
   Variant = shape ? shape->Variant : 0;
+}
+
+void TGeneralBlock::Draw(Canvas& canvas, RenderContext& rc) {
+  if (SizeX == 0 || !Shape) return;
+  BeginPieceDraw(*this, canvas, rc);
+  Shape->DrawFaces(X, Y, Z, Direction, Selected, canvas, rc);
+  if (StudsWanted(*this, rc)) {
+    if (rc.view.FromBelow()) {
+      if (BottomCover < Area()) BottomTubes(canvas, rc);
+    } else if (TopCover < Area()) {
+      TopStuds(canvas, rc);
+    }
+  }
+  EndPieceDraw(canvas, rc);
+}
+
+void TGeneralBlock::Turn() {
+  if (Shape) {
+    const int d = ((Direction % 4) + 4) % 4;
+    auto shifted = [](std::int32_t v, std::int32_t studs) {
+      return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+          std::int64_t{v} + std::int64_t{20} * studs, std::numeric_limits<std::int32_t>::min(),
+          std::numeric_limits<std::int32_t>::max()));
+    };
+    X = shifted(X, Shape->TurnShift[2 * d]);
+    Y = shifted(Y, Shape->TurnShift[2 * d + 1]);
+  }
+  TBlock::Turn();
+}
+
+void TGeneralBlock::TopStuds(Canvas& canvas, RenderContext& rc) {
+  if (Shape) Shape->DrawTopStuds(X, Y, Z, Direction, canvas, rc);
+}
+
+void TGeneralBlock::BottomTubes(Canvas& canvas, RenderContext& rc) {
+  if (Shape) Shape->DrawBottomTubes(X, Y, Z, Direction, canvas, rc);
 }

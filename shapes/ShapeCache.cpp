@@ -1,12 +1,66 @@
 #include "shapes/ShapeCache.h"
 
-#include "platform/Error.h"
+#include <exception>
+
+#include "platform/TextFile.h"
 #include "shapes/DrawClass.h"
+#include "shapes/PartFile.h"
+
+namespace {
+
+std::string KeyOf(const std::string& fileName, const std::string& sectionName) {
+  return fileName + ":" + sectionName;
+}
+
+}  // namespace
+
+bool TShapeCache::KeyLess::operator()(const std::string& a, const std::string& b) const {
+  return NameLess(a, b);
+}
 
 TShapeCache::TShapeCache(std::string partsFolder) : partsFolder_(std::move(partsFolder)) {}
 TShapeCache::~TShapeCache() = default;
 
 TDrawClass* TShapeCache::FindShape(const std::string& fileName, const std::string& sectionName) {
-  throw BrikoloError(
-      Format("Could not find part %s in file %s", sectionName.c_str(), fileName.c_str()));
+  const std::string key = KeyOf(fileName, sectionName);
+  auto it = shapes_.find(key);
+  if (it != shapes_.end()) return it->second.get();
+  std::unique_ptr<TDrawClass> shape = ReadShape(partsFolder_, fileName, sectionName);
+  TDrawClass* result = shape.get();
+  shapes_.emplace(key, std::move(shape));
+  return result;
+}
+
+bool TShapeCache::RegisterShape(std::unique_ptr<TDrawClass>& shape) {
+  if (!shape) return false;
+  const std::string key = KeyOf(shape->FileName, shape->SectionName);
+  if (shapes_.count(key) != 0) return false;
+  shape->PartsFolder = partsFolder_;
+  shapes_.emplace(key, std::move(shape));
+  return true;
+}
+
+std::vector<std::pair<std::string, std::vector<std::string>>> TShapeCache::ShapeFiles() const {
+  std::vector<std::pair<std::string, std::vector<std::string>>> files;
+  for (const auto& entry : shapes_) {
+    const TDrawClass& shape = *entry.second;
+    auto file = files.begin();
+    while (file != files.end() && !SameName(file->first, shape.FileName)) ++file;
+    if (file == files.end()) {
+      files.emplace_back(shape.FileName, std::vector<std::string>());
+      file = files.end() - 1;
+      try {
+        file->second = ReadTextLines(partsFolder_ + NativePath(shape.FileName));
+      } catch (const std::exception&) {
+        // A missing or unreadable file is written afresh.
+      }
+    }
+    WriteShape(shape, file->second);
+  }
+  return files;
+}
+
+void TShapeCache::SaveAllShapes() const {
+  for (const auto& file : ShapeFiles())
+    WriteTextLines(partsFolder_ + NativePath(file.first), file.second);
 }

@@ -2,19 +2,39 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TDrawClass;
 
 // Every shape read from a part definition file, keyed by file ":" section
-// without regard to case; owns the shapes.
+// without regard to case; owns the shapes. Pieces only point at them.
 class TShapeCache {
  public:
   explicit TShapeCache(std::string partsFolder = std::string());
   ~TShapeCache();
+  TShapeCache(const TShapeCache&) = delete;
+  TShapeCache& operator=(const TShapeCache&) = delete;
+
+  // The cached shape, read from the parts folder on first use. Raises when the
+  // file or the section cannot be read; nothing is cached then.
   TDrawClass* FindShape(const std::string& fileName, const std::string& sectionName);
+  // Takes a shape made in the shape editor under its own names, unless a shape
+  // of that file and section is already cached: then shape stays with the
+  // caller and false is returned.
+  bool RegisterShape(std::unique_ptr<TDrawClass>& shape);
+  // Every cached shape written into its file, each file replaced through a
+  // temporary file. Files that cannot be read are started afresh.
+  void SaveAllShapes() const;
+  // The files SaveAllShapes would write, with their lines, in cache order.
+  std::vector<std::pair<std::string, std::vector<std::string>>> ShapeFiles() const;
+
   const std::string& PartsFolder() const { return partsFolder_; }
+  int Count() const { return static_cast<int>(shapes_.size()); }
 
  private:
+  struct KeyLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+  };
   std::string partsFolder_;
-  std::map<std::string, std::unique_ptr<TDrawClass>> shapes_;
+  std::map<std::string, std::unique_ptr<TDrawClass>, KeyLess> shapes_;
 };

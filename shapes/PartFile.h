@@ -1,0 +1,33 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+class TDrawClass;
+
+// Part definition files: INI-like text files whose sections are shapes.
+// A section starts at its header "[name]" and ends at the first empty line,
+// the next line beginning with "[" or the end of the file.
+
+// Reads the section of the given lines into a new shape named file and
+// section. Raises "Could not find part %s in file %s" when the section is
+// missing and ConversionError for bad numbers; a face with more corners than
+// the drawing buffers hold is rejected. Entries that name no face are dropped.
+std::unique_ptr<TDrawClass> ParseShape(const std::vector<std::string>& lines,
+                                       const std::string& fileName,
+                                       const std::string& sectionName);
+
+// Reads one section of the file in the parts folder ("" or ending in '/').
+std::unique_ptr<TDrawClass> ReadShape(const std::string& partsFolder, const std::string& fileName,
+                                      const std::string& sectionName);
+
+// Removes the shape's old section from the lines, if any, and appends the
+// shape at their end.
+void WriteShape(const TDrawClass& shape, std::vector<std::string>& lines);
+
+// The section names of a part file, in file order.
+std::vector<std::string> SectionNames(const std::vector<std::string>& lines);
+
+// Case-insensitive equality and ordering of names, as the files use them.
+bool SameName(const std::string& a, const std::string& b);
+bool NameLess(const std::string& a, const std::string& b);
