@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <map>
 
@@ -243,9 +244,23 @@ std::unique_ptr<TDrawClass> ParseShape(const std::vector<std::string>& lines,
   return shape;
 }
 
+std::string PartFilePath(const std::string& partsFolder, const std::string& fileName) {
+  const std::string exact = partsFolder + NativePath(fileName);
+  if (FileExists(exact)) return exact;
+  const std::string folder = FileFolder(exact);
+  const std::string name = FileBaseName(exact);
+  std::error_code error;
+  std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end;
+  for (; !error && it != end; it.increment(error)) {
+    const std::string candidate = it->path().filename().string();
+    if (SameName(candidate, name)) return folder + candidate;
+  }
+  return exact;
+}
+
 std::unique_ptr<TDrawClass> ReadShape(const std::string& partsFolder, const std::string& fileName,
                                       const std::string& sectionName) {
-  auto shape = ParseShape(ReadTextLines(partsFolder + NativePath(fileName)), fileName, sectionName);
+  auto shape = ParseShape(ReadTextLines(PartFilePath(partsFolder, fileName)), fileName, sectionName);
   shape->PartsFolder = partsFolder;
   return shape;
 }

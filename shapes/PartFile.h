@@ -17,7 +17,12 @@ std::unique_ptr<TDrawClass> ParseShape(const std::vector<std::string>& lines,
                                        const std::string& fileName,
                                        const std::string& sectionName);
 
-// Reads one section of the file in the parts folder ("" or ending in '/').
+// The path of a part file in the parts folder ("" or ending in '/'). Names are
+// matched without regard to case, as model files and palettes written on other
+// systems spell them freely; a name that matches no file keeps its spelling.
+std::string PartFilePath(const std::string& partsFolder, const std::string& fileName);
+
+// Reads one section of the file in the parts folder.
 std::unique_ptr<TDrawClass> ReadShape(const std::string& partsFolder, const std::string& fileName,
                                       const std::string& sectionName);
 

@@ -8,12 +8,12 @@
 
 #include "platform/Canvas.h"
 #include "platform/PictureFile.h"
-#include "platform/TextFile.h"
+#include "shapes/PartFile.h"
 #include "render/RenderContext.h"
 #include "shapes/DrawClass.h"
 
 const Bitmap* TDrawClass::FaceBitmap() const {
-  const std::string path = PartsFolder + NativePath(BitmapName);
+  const std::string path = PartFilePath(PartsFolder, BitmapName);
   if (!bitmapTried_ || path != bitmapPath_) {
     bitmapTried_ = true;
     bitmapPath_ = path;

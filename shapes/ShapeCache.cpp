@@ -50,7 +50,7 @@ std::vector<std::pair<std::string, std::vector<std::string>>> TShapeCache::Shape
       files.emplace_back(shape.FileName, std::vector<std::string>());
       file = files.end() - 1;
       try {
-        file->second = ReadTextLines(partsFolder_ + NativePath(shape.FileName));
+        file->second = ReadTextLines(PartFilePath(partsFolder_, shape.FileName));
       } catch (const std::exception&) {
         // A missing or unreadable file is written afresh.
       }
@@ -62,5 +62,5 @@ std::vector<std::pair<std::string, std::vector<std::string>>> TShapeCache::Shape
 
 void TShapeCache::SaveAllShapes() const {
   for (const auto& file : ShapeFiles())
-    WriteTextLines(partsFolder_ + NativePath(file.first), file.second);
+    WriteTextLines(PartFilePath(partsFolder_, file.first), file.second);
 }
