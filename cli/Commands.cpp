@@ -27,6 +27,7 @@ struct RenderOptions {
   bool backgroundGiven = false;
   TColor background = 0;
   bool shading = false, wireframe = false, hideStuds = false, antialias = false;
+  bool seeThroughBaseplate = false;
   StudStyle studs = StudStyle::Fast;
 };
 
@@ -86,6 +87,8 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
       o.shading = true;
     } else if (a == "--wireframe") {
       o.wireframe = true;
+    } else if (a == "--see-through-baseplate") {
+      o.seeThroughBaseplate = true;
     } else if (a == "--hide-studs") {
       o.hideStuds = true;
     } else if (a == "--antialias") {
@@ -169,6 +172,7 @@ int RunRender(const std::vector<std::string>& args) {
   RenderContext rc;
   rc.switches.Shading = o.shading;
   rc.switches.Wireframe = o.wireframe;
+  rc.switches.SeeThroughBaseplate = o.seeThroughBaseplate;
   rc.switches.Studs = o.studs;
   rc.switches.StudsHidden = o.hideStuds || !studsShown;
   TScene scene(document, rc);
