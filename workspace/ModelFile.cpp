@@ -173,9 +173,13 @@ ModelReadResult LoadCompleteModel(const std::string& fileName, TDocument& docume
   document.ModelList.Clear();
   document.CutList.Clear();
   ModelReadResult result = ReadModelLines(lines, shapes);
+  PlaceCompleteModel(result, document, octant);
+  return result;
+}
+
+void PlaceCompleteModel(ModelReadResult& result, TDocument& document, int octant) {
   document.ModelList.AddSortedAll(std::move(result.pieces), octant);
   result.pieces.clear();
   document.GroupCounter = std::max(document.GroupCounter, result.highestGroup);
   document.ModelList.StepLimit = static_cast<std::int16_t>(result.highestStep);
-  return result;
 }

@@ -67,3 +67,7 @@ void SaveModelFile(const std::string& fileName, const TBlockList& list, const Mo
 // the file. Raises FileError when the file cannot be read.
 ModelReadResult LoadCompleteModel(const std::string& fileName, class TDocument& document,
                                   TShapeCache& shapes, int octant);
+
+// Puts the pieces of a complete model into the document's model list (which
+// the caller has emptied); GroupCounter and StepLimit follow the file.
+void PlaceCompleteModel(ModelReadResult& result, class TDocument& document, int octant);

@@ -1,0 +1,40 @@
+#pragma once
+#include <QIcon>
+
+// The pictures of the toolbar buttons, painted by the program at start-up.
+enum class IconKind {
+  Load,
+  Save,
+  NewModel,
+  Options,
+  Exit,
+  RotateUp,
+  RotateDown,
+  RotateLeft,
+  RotateRight,
+  ZoomIn,
+  ZoomOut,
+  StandardView,
+  OriginalView,
+  Refresh,
+  Studs,
+  Wireframe,
+  SeeThrough,
+  ThickBase,
+  PreviousPage,
+  NextPage,
+  TopView,
+  FromFront,
+  FromRight,
+  FromLeft,
+  FromBack,
+  FrontLeft,
+  BackRight,
+  BackLeft,
+  FrontRight,
+  FrontView,
+};
+
+QIcon MakeIcon(IconKind kind);
+// The icon of the fixed view with the tag 0..9.
+QIcon FixedViewIcon(int tag);

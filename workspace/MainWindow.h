@@ -1,0 +1,184 @@
+#pragma once
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/BlockList.h"
+#include "platform/Dialogs.h"
+#include "render/RenderContext.h"
+#include "render/Scene.h"
+#include "render/ViewControls.h"
+#include "workspace/ModelFile.h"
+#include "workspace/WorkspaceState.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QScrollBar;
+class QToolBar;
+class QToolButton;
+class TDocument;
+class TPaintBox;
+class TShapeCache;
+
+// What the main window shows and keeps, besides the document it is given.
+struct MainWindowSetup {
+  std::string programFolder;  // with its trailing '/'
+  std::string settingsFile;   // empty: Brikolo.ini in the program's folder
+};
+
+// The main window: the model in the paint box, the view controls, the
+// toolbars and menus, and the workspace around the model.
+class TMainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  static constexpr const char* kCaption = "Brikolo Ver 2.12";
+  static constexpr const char* kUnsavedQuestion =
+      "The model has not been saved!\r\nDo You want to save it now?";
+  static constexpr const char* kModelFilter = "Brikolo Files (*.LGO)|*.LGO|All files (*.*)|*.*";
+  static constexpr const char* kSaveFilter =
+      "Brikolo Files (*.LGO)|*.LGO|LDraw files (*.DAT) |*.DAT|All files (*.*)|*.*";
+  static constexpr const char* kPictureFilter = "Picture Files (*.bmp;*.jpg)|*.bmp;*.jpg";
+  // Messages of bad lines shown one by one before the rest may be skipped.
+  static constexpr int kLineErrorsShown = 3;
+  static constexpr int kMaxBaseplateStuds = 10000;
+
+  TMainWindow(TDocument& document, TShapeCache& shapes, const MainWindowSetup& setup,
+              QWidget* parent = nullptr);
+  ~TMainWindow() override;
+
+  // Message boxes and file dialogs; tests put in their own.
+  void SetDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
+  Dialogs& Ask() { return *dialogs_; }
+
+  TDocument& Document() { return document_; }
+  TScene& Scene() { return scene_; }
+  RenderContext& Context() { return rc_; }
+  WorkspaceState& State() { return state_; }
+  const ViewPositions& RememberedView() const { return rememberedView_; }
+  bool RememberedStuds() const { return rememberedStuds_; }
+
+  // After the window is shown: the command-line parameters, joined with blanks, name a model.
+  void LoadCommandLine(const std::vector<std::string>& parameters);
+
+  // ---- view (MainWindowView.cpp)
+  ViewPositions Positions() const;
+  void SetPositions(const ViewPositions& p);  // all bars at once, one picture
+  void SetView(int rotX, int rotZ);
+  void RedrawPicture() { scene_.RedrawPicture(); }
+  bool StudsShown() const;
+  void SetStudsShown(bool shown);
+  void btnRotUpClick();
+  void btnRotDownClick();
+  void btnRotLeftClick();
+  void btnRotRightClick();
+  void btnZoomInClick();
+  void btnZoomOutClick();
+  void btnHomeClick();
+  void btnRestoreViewClick();
+  void FixedViewClick(int tag);
+  void ZLiftOffChange(int position);
+
+  // ---- options (MainWindowMenus.cpp)
+  void SetStudQuality(int tag);
+  void SetDetailLevel(int tag);
+  void SetShading(bool on);
+  void SetHints(bool on);
+  void SetSlowRender(bool on);
+  void SetSkipCoveredStuds(bool on);
+  void RestoreBackgroundColor();
+  void ChooseBackgroundPicture();
+  void AdjustLightDirection();
+  void pumLoadPopup();
+  void pumSavePopup();
+
+  // ---- model files (MainWindowFiles.cpp)
+  bool LoadModel(const std::string& fileName, LoadMode mode);
+  bool SaveModel(FolderKind folder, bool selectedOnly);
+  // The unsaved-changes question; true when the pending action may go on.
+  bool AskToSave();
+  void SetModelFileName(const std::string& fileName);
+  void btnClearClick();  // "New model"
+  void mNewmodelClick();
+  void mSubassemblyClick();
+  void ApplyBaseplateSize();
+  // Writes the model in the LDraw form; filled in by the LDraw export.
+  std::function<void(const std::string& fileName)> ExportLDraw;
+  const TBlockList& CarrySet() const { return carrySet_; }
+  const std::string& SaveProposal() const { return saveProposal_; }
+  const std::string& OpenFileName() const { return openFileName_; }
+
+  // ---- settings (MainWindowSettings.cpp)
+  void ReadSettings();
+  void WriteSettings();
+  // The program's end: settings written, shapes stored, everything freed. Runs once.
+  void FormDestroy();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // MainWindow.cpp: building the window.
+  void BuildPaintArea();
+  void BuildViewBars();
+  void BuildToolbars();
+  void BuildMiscToolbar();
+  void BuildPalettePanel();
+  void BuildMenus();
+  void ConnectScene();
+  QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const QIcon& icon,
+                         bool checkable = false);
+  QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable = false);
+
+  // A redraw unless several view controls are being changed together.
+  void Invalidate();
+  void ViewBarChanged();  // RotX, RotZ or ScaleBar moved
+  void OffsetChanged();
+  void PaintBoxResized(int width, int height);
+  void ApplyPreferences();
+  ModelHeader CurrentHeader() const;
+  void RememberView();
+  void ClearModel();  // New model without its question
+  void SizeBaseplate(bool redraw);
+  void ShowLineErrors(const std::vector<LineError>& errors);
+  void ReadSubassembly(const std::vector<std::string>& lines);
+  TColor ButtonFaceColor() const;
+
+  TDocument& document_;
+  TShapeCache& shapes_;
+  MainWindowSetup setup_;
+  RenderContext rc_;
+  TScene scene_;
+  WorkspaceState state_;
+  std::unique_ptr<Dialogs> dialogs_;
+  ViewPositions rememberedView_;
+  bool rememberedStuds_ = true;
+  TBlockList carrySet_;  // a loaded subassembly waiting to be placed
+  std::string openFileName_, saveProposal_;
+  bool destroyed_ = false;
+  bool firstSize_ = true;
+
+ public:
+  // The controls, named as the rest of the program knows them.
+  TPaintBox* PaintBox1 = nullptr;
+  QScrollBar *RotX = nullptr, *RotZ = nullptr, *ScaleBar = nullptr;
+  QScrollBar *OffsetX = nullptr, *OffsetY = nullptr, *ZLiftOff = nullptr;
+  QLabel* lblZLiftOff = nullptr;
+  QToolButton *btnStuds = nullptr, *btnWireframe = nullptr, *btnSeeThrough = nullptr;
+  QToolButton *btnZoomIn = nullptr, *btnZoomOut = nullptr, *ThickBase = nullptr;
+  QLineEdit *BSizeX = nullptr, *BSizeY = nullptr;
+  QToolBar *tbMain = nullptr, *tbView = nullptr, *tbFixedViews = nullptr, *tbMisc = nullptr;
+  QMenu *pumLoad = nullptr, *pumSave = nullptr, *pumOptions = nullptr;
+  QAction *mSaveSelected = nullptr, *mLDrawThisView = nullptr, *mHints = nullptr;
+  QAction *mShading = nullptr, *mSlowRender = nullptr, *mSkipCoveredStuds = nullptr;
+  QActionGroup *studQuality = nullptr, *detailLevel = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+  QListWidget* ListBox1 = nullptr;
+};

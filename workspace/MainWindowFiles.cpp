@@ -1,0 +1,294 @@
+// Model files in the main window: loading, saving, New model, the window
+// title and the unsaved-changes question.
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+#include <cstdlib>
+#include <exception>
+
+#include "model/Document.h"
+#include "platform/Error.h"
+#include "platform/TextFile.h"
+#include "workspace/MainWindow.h"
+#include "workspace/PaintBox.h"
+
+namespace {
+
+// Restores the redraw switches of the scene however the reading ends.
+struct RedrawPause {
+  TScene& scene;
+  bool suppressed;
+  explicit RedrawPause(TScene& s) : scene(s), suppressed(s.RedrawSuppressed) {
+    scene.RedrawSuppressed = true;
+    scene.PaintingDisabled = true;
+  }
+  ~RedrawPause() {
+    scene.RedrawSuppressed = suppressed;
+    scene.PaintingDisabled = false;
+  }
+};
+
+bool IsLDrawName(const std::string& fileName) {
+  std::string ext = FileExtension(fileName);
+  for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return ext == ".DAT";
+}
+
+// A whole decimal number, as the baseplate size fields take it.
+bool ParseWholeNumber(const std::string& text, long& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  value = std::strtol(text.c_str(), &end, 10);
+  return *end == '\0';
+}
+
+}  // namespace
+
+void TMainWindow::LoadCommandLine(const std::vector<std::string>& parameters) {
+  std::string name;
+  for (const std::string& p : parameters) name += (name.empty() ? "" : " ") + p;
+  if (name.empty()) return;
+  openFileName_ = name;
+  LoadModel(name, LoadMode::Complete);
+}
+
+void TMainWindow::SetModelFileName(const std::string& fileName) {
+  std::string caption = windowTitle().toLocal8Bit().toStdString();
+  const std::size_t dash = caption.find('-');
+  if (dash != std::string::npos)
+    caption.erase(dash > 0 && caption[dash - 1] == ' ' ? dash - 1 : dash);
+  if (!fileName.empty()) caption += " - " + fileName;
+  setWindowTitle(QString::fromLocal8Bit(caption.c_str()));
+  openFileName_ = fileName;
+  saveProposal_ = FileBaseName(fileName);
+}
+
+bool TMainWindow::AskToSave() {
+  if (!state_.Unsaved) return true;
+  switch (dialogs_->AskYesNoCancel(kUnsavedQuestion)) {
+    case DialogAnswer::Cancel:
+      return false;
+    case DialogAnswer::Yes:
+      if (!SaveModel(FolderKind::SaveModel, false)) return false;
+      break;
+    case DialogAnswer::No:
+      break;
+  }
+  state_.Unsaved = false;
+  return true;
+}
+
+void TMainWindow::ClearModel() {
+  SetModelFileName("");
+  // The studs of new pieces follow the "Studded blocks" toggle of the palette, up at start.
+  document_.NewModel(rc_.view.ViewOctant, true);
+  SizeBaseplate(false);
+  ZLiftOff->setValue(ZLiftOff->maximum());
+  document_.ZCutLevel = ZLiftOff->value();
+  lblZLiftOff->setText(QString::number(document_.ZCutLevel));
+  RedrawPicture();
+  state_.Unsaved = false;
+}
+
+void TMainWindow::btnClearClick() {
+  if (!AskToSave()) return;
+  ClearModel();
+}
+
+void TMainWindow::mNewmodelClick() {
+  if (!AskToSave()) return;
+  FileDialogRequest request;
+  request.title = "Load a complete model";
+  request.filter = kModelFilter;
+  request.defaultExtension = "LGO";
+  request.folder = state_.Folder(FolderKind::LoadModel);
+  request.fileName = openFileName_;
+  if (const std::optional<std::string> name = dialogs_->OpenFileName(request))
+    LoadModel(*name, LoadMode::Complete);
+}
+
+void TMainWindow::mSubassemblyClick() {
+  FileDialogRequest request;
+  request.title = "Load a subassembly";
+  request.filter = kModelFilter;
+  request.defaultExtension = "LGO";
+  request.folder = state_.Folder(FolderKind::LoadSubassembly);
+  request.fileName = openFileName_;
+  if (const std::optional<std::string> name = dialogs_->OpenFileName(request))
+    LoadModel(*name, LoadMode::Subassembly);
+}
+
+bool TMainWindow::LoadModel(const std::string& fileName, LoadMode mode) {
+  carrySet_.Clear();  // a carried piece or set is dropped, as in pointer mode
+  state_.AddRecentFile(fileName);
+  const bool complete = mode == LoadMode::Complete;
+  state_.Folder(complete ? FolderKind::LoadModel : FolderKind::LoadSubassembly) =
+      FileFolder(fileName);
+  if (!complete) ++document_.GroupCounter;
+
+  // The file is read before anything of the model is given up.
+  std::vector<std::string> lines;
+  try {
+    lines = ReadTextLines(fileName);
+  } catch (const std::exception& e) {
+    dialogs_->ShowMessage(e.what());
+    return false;
+  }
+  if (!complete) {
+    ReadSubassembly(lines);
+    return true;
+  }
+  if (!AskToSave()) return false;
+
+  ModelReadResult result;
+  {
+    RedrawPause pause(scene_);
+    ClearModel();
+    document_.ModelList.Clear();
+    SetModelFileName(fileName);
+    result = ReadModelLines(lines, shapes_);
+    if (result.header) {
+      const ModelHeader& h = *result.header;
+      SetStudsShown(h.StudsShown);
+      SetPositions(ViewPositions{h.RotX, h.RotZ, h.ScaleBar, h.OffsetX, h.OffsetY});
+      ApplyViewPositions(rc_.view, Positions(), PaintBox1->width(), PaintBox1->height());
+      RememberView();
+    }
+    PlaceCompleteModel(result, document_, rc_.view.ViewOctant);
+    if (result.baseplateSeen) {
+      BSizeX->setText(QString::number(result.baseSizeX));
+      BSizeY->setText(QString::number(result.baseSizeY));
+      ThickBase->setChecked(result.thickBase);
+    }
+    // The step filter of the advanced toolbox takes StepLimit once the toolbox exists.
+    state_.Unsaved = false;
+  }
+  RedrawPicture();
+  ShowLineErrors(result.errors);
+  return true;
+}
+
+void TMainWindow::ReadSubassembly(const std::vector<std::string>& lines) {
+  ModelReadOptions options;
+  options.mode = LoadMode::Subassembly;
+  options.subassemblyGroup = document_.GroupCounter;
+  options.subassemblyStep = document_.ModelList.StepLimit;
+  ModelReadResult result = ReadModelLines(lines, shapes_, options);
+  for (auto& piece : result.pieces) carrySet_.AddSorted(std::move(piece), rc_.view.ViewOctant);
+  carrySet_.StepLimit = static_cast<std::int16_t>(options.subassemblyStep);
+  // The set waits here until carrying and placing with the mouse hand it to SetCarried.
+  RedrawPicture();
+  ShowLineErrors(result.errors);
+}
+
+void TMainWindow::ShowLineErrors(const std::vector<LineError>& errors) {
+  const int count = static_cast<int>(errors.size());
+  for (int i = 0; i < count; ++i) {
+    if (i == kLineErrorsShown) {
+      const std::string question = Format(
+          "%d more lines of this file could not be read.\r\nShow their messages too?", count - i);
+      if (!dialogs_->AskYesNo(question)) return;
+    }
+    dialogs_->ShowMessage(errors[static_cast<std::size_t>(i)].message);
+  }
+}
+
+ModelHeader TMainWindow::CurrentHeader() const {
+  const ViewPositions p = Positions();
+  ModelHeader h;
+  h.RotX = p.RotX;
+  h.RotZ = p.RotZ;
+  h.ScaleBar = p.ScaleBar;
+  h.OffsetX = p.OffsetX;
+  h.OffsetY = p.OffsetY;
+  h.StudsShown = StudsShown();
+  h.UnitFlag = 1;
+  return h;
+}
+
+bool TMainWindow::SaveModel(FolderKind folder, bool selectedOnly) {
+  FileDialogRequest request;
+  request.title = "Save model";
+  request.filter = kSaveFilter;
+  request.defaultExtension = "LGO";
+  request.folder = state_.Folder(folder);
+  request.fileName = saveProposal_;
+  if (request.fileName.size() >= 4 && request.fileName[request.fileName.size() - 4] == '.')
+    request.fileName.erase(request.fileName.size() - 4);
+  const std::optional<std::string> chosen = dialogs_->SaveFileName(request);
+  if (!chosen) return false;
+  const std::string name = *chosen;
+  SetModelFileName(name);
+  try {
+    if (IsLDrawName(name)) {
+      // The LDraw form holds the whole model, even when only a selection was asked for.
+      if (!ExportLDraw) {
+        dialogs_->ShowMessage("LDraw files cannot be written by this build.");
+        return false;
+      }
+      ExportLDraw(name);
+    } else {
+      SaveModelFile(name, document_.ModelList, CurrentHeader(), selectedOnly);
+      if (!selectedOnly) state_.Unsaved = false;
+    }
+  } catch (const std::exception& e) {
+    dialogs_->ShowMessage(e.what());
+    return false;
+  }
+  RememberView();
+  state_.Folder(folder) = FileFolder(name);
+  return true;
+}
+
+void TMainWindow::ApplyBaseplateSize() {
+  SizeBaseplate(true);
+}
+
+void TMainWindow::SizeBaseplate(bool redraw) {
+  long length = 0, width = 0;
+  for (QLineEdit* field : {BSizeX, BSizeY}) {
+    long& value = field == BSizeX ? length : width;
+    const std::string text = field->text().toLocal8Bit().toStdString();
+    if (!ParseWholeNumber(text, value)) {
+      dialogs_->ShowMessage(Format("'%s' is not a valid integer value", text.c_str()));
+      return;
+    }
+    // Wider plates would leave the range of model coordinates.
+    if (value < 0 || value > kMaxBaseplateStuds) {
+      dialogs_->ShowMessage(
+          Format("The baseplate can be 0 to %d studs long and wide.", kMaxBaseplateStuds));
+      return;
+    }
+  }
+  TBlockList& list = document_.ModelList;
+  TBlock* plate = nullptr;
+  for (int i = 0; i < list.Count() && !plate; ++i)
+    if (list[i]->IsBaseplate) plate = list[i];
+  if (!plate) {
+    const int at =
+        list.AddSorted(std::make_unique<TBlock>(0, 0, 0, 0, 0, 0, 0xC0C0C0, true, true, false, ""),
+                       rc_.view.ViewOctant);
+    plate = list[at];
+  }
+  const int sizeX = static_cast<int>(length), sizeY = static_cast<int>(width);
+  plate->SizeX = sizeX * 20;
+  plate->SizeY = sizeY * 20;
+  plate->X = -(sizeX / 2) * 20;
+  plate->Y = -(sizeY / 2) * 20;
+  plate->PartName.clear();
+  const bool thick = ThickBase->isChecked();
+  plate->SizeZ = thick ? 24 : 8;
+  plate->Z = thick ? -24 : -8;
+  // The plate's new extent may change its place in the drawing order.
+  list.SortedOctant = 99;
+  if (redraw) RedrawPicture();
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+  if (AskToSave())
+    event->accept();
+  else
+    event->ignore();
+}

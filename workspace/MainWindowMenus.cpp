@@ -1,0 +1,109 @@
+// The options menu and the load and save menus of the main window.
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QMenu>
+
+#include "model/Document.h"
+#include "platform/TextFile.h"
+#include "workspace/LightDialog.h"
+#include "workspace/MainWindow.h"
+
+namespace {
+
+constexpr int kRecentFileTag = -1;
+
+void CheckTag(QActionGroup* group, int tag) {
+  const QList<QAction*> items = group->actions();
+  if (tag >= 0 && tag < items.size()) items[tag]->setChecked(true);
+}
+
+}  // namespace
+
+void TMainWindow::SetStudQuality(int tag) {
+  if (tag < 0 || tag > 2) tag = 0;
+  state_.Prefs.StudQual = tag;
+  rc_.switches.Studs = static_cast<StudStyle>(tag);
+  CheckTag(studQuality, tag);
+  RedrawPicture();
+}
+
+void TMainWindow::SetDetailLevel(int tag) {
+  if (tag < 0 || tag > 2) tag = 0;
+  state_.Prefs.Details = tag;
+  rc_.switches.DetailLevel = tag;
+  CheckTag(detailLevel, tag);
+  RedrawPicture();
+}
+
+void TMainWindow::SetShading(bool on) {
+  state_.Prefs.Shading = on;
+  rc_.switches.Shading = on;
+  if (mShading->isChecked() != on) mShading->setChecked(on);
+  RedrawPicture();
+}
+
+void TMainWindow::SetHints(bool on) {
+  state_.Prefs.Hints = on;
+  if (mHints->isChecked() != on) mHints->setChecked(on);
+}
+
+void TMainWindow::SetSlowRender(bool on) {
+  scene_.SlowRender = on;
+  if (mSlowRender->isChecked() != on) mSlowRender->setChecked(on);
+}
+
+void TMainWindow::SetSkipCoveredStuds(bool on) {
+  rc_.switches.SkipCoveredStuds = on;
+  if (mSkipCoveredStuds->isChecked() != on) mSkipCoveredStuds->setChecked(on);
+  // The covers are worked out by the next sort.
+  document_.ModelList.SortedOctant = 99;
+}
+
+void TMainWindow::RestoreBackgroundColor() {
+  scene_.ClearBackgroundPicture(ButtonFaceColor());
+  RedrawPicture();
+}
+
+void TMainWindow::ChooseBackgroundPicture() {
+  FileDialogRequest request;
+  request.title = "Open Background Picture";
+  request.filter = kPictureFilter;
+  request.folder = state_.Folder(FolderKind::BackgroundPicture);
+  const std::optional<std::string> name = dialogs_->OpenFileName(request);
+  // Cancelling keeps the picture that is shown.
+  if (!name) return;
+  scene_.LoadBackgroundPicture(*name);
+  state_.Folder(FolderKind::BackgroundPicture) = FileFolder(*name);
+  RedrawPicture();
+}
+
+void TMainWindow::AdjustLightDirection() {
+  TfrmSetLight dialog(
+      rc_.view, [this] { RedrawPicture(); }, this);
+  if (dialog.exec() == QDialog::Accepted)
+    dialog.ApplyToView();
+  else if (dialog.chkPreview->isChecked())
+    dialog.Revert();
+}
+
+void TMainWindow::pumLoadPopup() {
+  for (QAction* a : pumLoad->actions())
+    if (a->data().toInt() == kRecentFileTag && a->data().isValid()) {
+      pumLoad->removeAction(a);
+      a->deleteLater();
+    }
+  for (const std::string& name : state_.RecentMenuNames()) {
+    // A '&' in a path is shown, not taken as the key of the entry.
+    QAction* a = pumLoad->addAction(QString::fromLocal8Bit(name.c_str()).replace("&", "&&"));
+    a->setData(kRecentFileTag);
+    connect(a, &QAction::triggered, this, [this, name] { LoadModel(name, LoadMode::Subassembly); });
+  }
+}
+
+void TMainWindow::pumSavePopup() {
+  bool anySelected = false;
+  const TBlockList& list = document_.ModelList;
+  for (int i = 0; i < list.Count() && !anySelected; ++i) anySelected = list[i]->Selected;
+  mSaveSelected->setEnabled(anySelected);
+}

@@ -1,0 +1,62 @@
+// The main window's side of the settings file and of the program's end.
+#include <QAction>
+#include <QComboBox>
+#include <cstdio>
+#include <exception>
+
+#include "shapes/ShapeCache.h"
+#include "workspace/MainWindow.h"
+#include "workspace/Settings.h"
+
+namespace {
+
+// Every loaded shape goes back to its part definition file, once the shape
+// cache can write them; until then there is nothing to store.
+template <typename Cache>
+auto SaveAllShapesOf(Cache& cache, int) -> decltype(cache.SaveAllShapes(), void()) {
+  cache.SaveAllShapes();
+}
+template <typename Cache>
+void SaveAllShapesOf(Cache&, long) {}
+
+}  // namespace
+
+void TMainWindow::ReadSettings() {
+  try {
+    LoadSettingsFile(setup_.settingsFile, state_);
+  } catch (const std::exception& e) {
+    // The file could be read but not rewritten in the current form; the next end tries again.
+    std::fprintf(stderr, "%s\n", e.what());
+  }
+  ApplyPreferences();
+  mLDrawThisView->setEnabled(state_.LDrawViewerFound);
+  ComboBox1->clear();
+  for (const std::string& title : state_.ChooserTitles())
+    ComboBox1->addItem(QString::fromLocal8Bit(title.c_str()));
+  state_.CurrentPage = 0;
+  if (!state_.Pages.empty()) ComboBox1->setCurrentIndex(1);
+}
+
+void TMainWindow::ApplyPreferences() {
+  const Preferences prefs = state_.Prefs;
+  SetHints(prefs.Hints);
+  SetStudQuality(prefs.StudQual);
+  SetDetailLevel(prefs.Details);
+  SetShading(prefs.Shading);
+}
+
+void TMainWindow::WriteSettings() {
+  try {
+    SaveSettingsFile(setup_.settingsFile, state_);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+  }
+}
+
+void TMainWindow::FormDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  WriteSettings();
+  SaveAllShapesOf(shapes_, 0);
+  carrySet_.Clear();
+}
