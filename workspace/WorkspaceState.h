@@ -61,8 +61,9 @@ class WorkspaceState {
   }
 
   // A loaded file goes to the top of the recent list. A name already there
-  // moves up, and then the list is cut back to twelve names; a new name is
-  // simply put on top, so the list may grow past the fifteen the menu shows.
+  // moves up, and then the last name is dropped when more than twelve are
+  // kept; a new name is simply put on top, so the list may grow past the
+  // fifteen the menu shows.
   void AddRecentFile(const std::string& fileName);
   // The names the load menu shows, at most fifteen.
   std::vector<std::string> RecentMenuNames() const;
