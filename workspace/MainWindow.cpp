@@ -301,8 +301,8 @@ void TMainWindow::BuildMenus() {
           [this] { SaveModel(FolderKind::SaveSelection, true); });
   connect(pumSave, &QMenu::aboutToShow, this, [this] { pumSavePopup(); });
 
-  // The output items are served by the export issue; the viewer's presence enables its item.
   mLDrawThisView = AddMenuItem(pumOptions, "mLDrawThisView", "LDraw this view");
+  connect(mLDrawThisView, &QAction::triggered, this, [this] { LDrawThisViewClick(); });
   pumOptions->addSeparator();
   studQuality = new QActionGroup(this);
   const char* studNames[3] = {"mFastStuds", "mBetterStuds", "mBestStuds"};

@@ -108,8 +108,6 @@ class TMainWindow : public QMainWindow {
   void mNewmodelClick();
   void mSubassemblyClick();
   void ApplyBaseplateSize();
-  // Writes the model in the LDraw form; filled in by the LDraw export.
-  std::function<void(const std::string& fileName)> ExportLDraw;
   const TBlockList& CarrySet() const { return carrySet_; }
   const std::string& SaveProposal() const { return saveProposal_; }
   const std::string& OpenFileName() const { return openFileName_; }
@@ -148,6 +146,9 @@ class TMainWindow : public QMainWindow {
   void ClearModel();  // New model without its question
   void SizeBaseplate(bool redraw);
   void ShowLineErrors(const std::vector<LineError>& errors);
+  // Messages one after another; after the first few the rest may be skipped.
+  void ShowMessages(const std::vector<std::string>& messages);
+  void LDrawThisViewClick();
   void ReadSubassembly(const std::vector<std::string>& lines);
   TColor ButtonFaceColor() const;
 

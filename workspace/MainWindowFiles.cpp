@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "model/Document.h"
+#include "output/LDrawExport.h"
 #include "platform/Error.h"
 #include "platform/TextFile.h"
 #include "workspace/MainWindow.h"
@@ -29,12 +30,6 @@ struct RedrawPause {
     scene.PaintingDisabled = false;
   }
 };
-
-bool IsLDrawName(const std::string& fileName) {
-  std::string ext = FileExtension(fileName);
-  for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return ext == ".DAT";
-}
 
 // A whole decimal number, as the baseplate size fields take it.
 bool ParseWholeNumber(const std::string& text, long& value) {
@@ -184,14 +179,20 @@ void TMainWindow::ReadSubassembly(const std::vector<std::string>& lines) {
 }
 
 void TMainWindow::ShowLineErrors(const std::vector<LineError>& errors) {
-  const int count = static_cast<int>(errors.size());
+  std::vector<std::string> messages;
+  for (const LineError& e : errors) messages.push_back(e.message);
+  ShowMessages(messages);
+}
+
+void TMainWindow::ShowMessages(const std::vector<std::string>& messages) {
+  const int count = static_cast<int>(messages.size());
   for (int i = 0; i < count; ++i) {
     if (i == kLineErrorsShown) {
       const std::string question = Format(
           "%d more lines of this file could not be read.\r\nShow their messages too?", count - i);
       if (!dialogs_->AskYesNo(question)) return;
     }
-    dialogs_->ShowMessage(errors[static_cast<std::size_t>(i)].message);
+    dialogs_->ShowMessage(messages[static_cast<std::size_t>(i)]);
   }
 }
 
@@ -222,13 +223,9 @@ bool TMainWindow::SaveModel(FolderKind folder, bool selectedOnly) {
   const std::string name = *chosen;
   SetModelFileName(name);
   try {
-    if (IsLDrawName(name)) {
+    if (IsLDrawFileName(name)) {
       // The LDraw form holds the whole model, even when only a selection was asked for.
-      if (!ExportLDraw) {
-        dialogs_->ShowMessage("LDraw files cannot be written by this build.");
-        return false;
-      }
-      ExportLDraw(name);
+      ShowMessages(SaveLDrawFile(name, document_.ModelList, setup_.programFolder).problems);
     } else {
       SaveModelFile(name, document_.ModelList, CurrentHeader(), selectedOnly);
       if (!selectedOnly) state_.Unsaved = false;

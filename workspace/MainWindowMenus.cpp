@@ -5,9 +5,11 @@
 #include <QMenu>
 
 #include "model/Document.h"
+#include "output/LDrawView.h"
 #include "platform/TextFile.h"
 #include "workspace/LightDialog.h"
 #include "workspace/MainWindow.h"
+#include "workspace/PaintBox.h"
 
 namespace {
 
@@ -106,4 +108,11 @@ void TMainWindow::pumSavePopup() {
   const TBlockList& list = document_.ModelList;
   for (int i = 0; i < list.Count() && !anySelected; ++i) anySelected = list[i]->Selected;
   mSaveSelected->setEnabled(anySelected);
+}
+
+void TMainWindow::LDrawThisViewClick() {
+  const LDrawViewerSettings viewer{state_.Tools.LDrawLib, state_.Tools.LDrawProg,
+                                   state_.Tools.LDrawTest};
+  LDrawThisView(viewer, document_.ModelList, setup_.programFolder, rc_.view, rc_.switches.Studs,
+                scene_.BackgroundColor, PaintBox1->width(), PaintBox1->height());
 }

@@ -23,7 +23,7 @@ TEST_F(MainWindowTest, CommandLineModelIsLoadedWithItsNameJoinedAgain) {
   window->LoadCommandLine({folder + "my", "models/a", "b.lgo"});
   EXPECT_TRUE(dialogs->messages.empty());
   EXPECT_EQ(window->windowTitle().toStdString(), "Brikolo Ver 2.12 - " + path);
-  EXPECT_EQ(Pieces(), 71);
+  EXPECT_EQ(Pieces(), HousePieces());
   EXPECT_EQ(window->State().RecentFiles.front(), path);
   EXPECT_EQ(window->State().Folder(FolderKind::LoadModel), folder + "my models/");
   EXPECT_EQ(window->SaveProposal(), "a b.lgo");
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, FileThatCannotBeReadKeepsTheModel) {
   window->State().Unsaved = true;
   EXPECT_FALSE(window->LoadModel(folder + "missing.lgo", LoadMode::Complete));
   EXPECT_EQ(dialogs->messages.size(), 1u);
-  EXPECT_EQ(Pieces(), 71);
+  EXPECT_EQ(Pieces(), HousePieces());
   EXPECT_EQ(window->windowTitle().toStdString(), title);
   EXPECT_TRUE(window->State().Unsaved);
   EXPECT_EQ(window->State().RecentFiles.front(), folder + "missing.lgo");
@@ -87,20 +87,20 @@ TEST_F(MainWindowTest, NewModelAsksAboutUnsavedChanges) {
   Click("btnClear");
   EXPECT_EQ(dialogs->questions.back(),
             "The model has not been saved!\r\nDo You want to save it now?");
-  EXPECT_EQ(Pieces(), 71);
+  EXPECT_EQ(Pieces(), HousePieces());
   EXPECT_TRUE(window->State().Unsaved);
 
   dialogs->answers = {DialogAnswer::Yes};
   dialogs->files = {std::nullopt};  // the save dialog cancelled: nothing happens
   Click("btnClear");
-  EXPECT_EQ(Pieces(), 71);
+  EXPECT_EQ(Pieces(), HousePieces());
   EXPECT_TRUE(window->State().Unsaved);
 
   const std::string saved = folder + "saved.lgo";
   dialogs->answers = {DialogAnswer::Yes};
   dialogs->files = {saved};
   Click("btnClear");
-  EXPECT_EQ(ReadTextLines(saved).size(), 72u);
+  EXPECT_EQ(static_cast<int>(ReadTextLines(saved).size()), HousePieces() + 1);
   EXPECT_EQ(Pieces(), 1);
   EXPECT_FALSE(window->State().Unsaved);
   EXPECT_EQ(window->windowTitle().toStdString(), "Brikolo Ver 2.12");
@@ -233,4 +233,16 @@ TEST_F(MainWindowTest, OldSettingsAreConvertedWhenTheWindowIsCreated) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "Scale= 0.50"), lines.end());
   EXPECT_EQ(window->ComboBox1->count(), 2);
   EXPECT_EQ(window->ComboBox1->itemText(0).toStdString(), "<Recently used>");
+}
+
+TEST_F(MainWindowTest, SavingUnderADatNameWritesLDrawAndKeepsTheModelUnsaved) {
+  WriteTextLines(folder + "bo2ld.lst", ReadTextLines(BRIKOLO_SOURCE_DIR "/data/bo2ld.lst"));
+  window->LoadModel(HouseModel(), LoadMode::Complete);
+  window->State().Unsaved = true;
+  dialogs->files = {folder + "MODEL.dat"};
+  ASSERT_TRUE(window->SaveModel(FolderKind::SaveModel, false));
+  const std::vector<std::string> lines = ReadTextLines(folder + "MODEL.dat");
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0].rfind("1 ", 0), 0u);
+  EXPECT_TRUE(window->State().Unsaved);
 }

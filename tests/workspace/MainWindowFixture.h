@@ -66,6 +66,12 @@ class MainWindowTest : public ::testing::Test {
     return path;
   }
 
+  // Every line of the example but its header is a piece.
+  static int HousePieces() {
+    return static_cast<int>(ReadTextLines(BRIKOLO_SOURCE_DIR "/data/examples/house.lgo").size()) -
+           1;
+  }
+
   void Click(const char* name) {
     auto* button = window->findChild<QToolButton*>(name);
     ASSERT_NE(button, nullptr) << name;
