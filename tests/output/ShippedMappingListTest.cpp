@@ -109,6 +109,7 @@ const std::map<std::string, PartFacts>& Facts() {
     m["60593"] = WithFeature(Box(40, 20, 72), PartFacts::Direction, {0, -1}, {0, 1});
     m["60594"] = WithFeature(Box(80, 20, 72), PartFacts::Direction, {0, -1}, {0, 1});
     m["60596"] = Box(80, 20, 144);
+    m["3659"] = Box(80, 20, 24);  // the arch is taken to be made like the bricks
     return m;
   }();
   return facts;
@@ -173,7 +174,16 @@ void CheckPlacement(const TLDrawRecord& r, TBlock& piece, int turns, const TypeO
   }
   const auto found = Facts().find(r.LDrawName);
   ASSERT_NE(found, Facts().end()) << "no facts for " << r.LDrawName;
-  const PartFacts& f = found->second;
+  PartFacts f = found->second;
+  if (r.TypeLetter == 'G') {
+    // A shape has its own frame. The slope falls towards its +y as a roof
+    // does; the window has its glass across the shape's x (the part's glass
+    // faces its z); the others look the same either way round.
+    if (r.Section == "window1x2x2")
+      f = WithFeature(f, PartFacts::Axis, {0, 1}, {1, 0});
+    else if (r.Section != "slope33_1x2")
+      f.feature = PartFacts::None;
+  }
   double lo[3] = {1e18, 1e18, 1e18}, hi[3] = {-1e18, -1e18, -1e18};
   for (double u : {f.x0, f.x1})
     for (double v : {f.top, f.bottom})
