@@ -188,33 +188,35 @@ bool FivePointsInside(const PolygonRegion& region, int cx, int cy, int reach) {
          region.contains(cx, cy - reach);
 }
 
+// The grid points (20i + shift, 20j + shift), i and j from first below nx and
+// ny, whose stud square (20i + 10, 20j + 10) fits with all five test points
+// into the face's footprint; z is that of the face's first corner.
+std::vector<Point3> FittingPoints(const FaceRec& face, int first, int nx, int ny, int shift) {
+  std::vector<Point3> points;
+  const PolygonRegion region = FootprintRegion(face);
+  if (!region.valid()) return points;
+  const int z = face.Points[0].z;
+  for (int i = first; i < nx; ++i)
+    for (int j = first; j < ny; ++j)
+      if (FivePointsInside(region, 20 * i + 10, 20 * j + 10, 7))
+        points.push_back({20 * i + shift, 20 * j + shift, z});
+  return points;
+}
+
 }  // namespace
 
 void TDrawClass::PlaceStuds(int nx, int ny) {
   if (TopFace < 0) return;
   TopFace = FlatFaceAtExtreme(Faces, true, TopFace);
   TopStuds.clear();
-  if (HasFace(TopFace)) {
-    const PolygonRegion region = FootprintRegion(Faces[static_cast<std::size_t>(TopFace)]);
-    const int z = FirstCornerZ(TopFace);
-    for (int i = 0; i < nx; ++i)
-      for (int j = 0; j < ny; ++j)
-        if (region.valid() && FivePointsInside(region, 20 * i + 10, 20 * j + 10, 7))
-          TopStuds.push_back({20 * i + 10, 20 * j + 10, z});
-  }
+  if (HasFace(TopFace)) TopStuds = FittingPoints(Faces[static_cast<std::size_t>(TopFace)], 0, nx, ny, 10);
   TopStudCount = static_cast<std::int32_t>(TopStuds.size());
 
   if (BottomFace < 0) return;
   BottomFace = FlatFaceAtExtreme(Faces, false, BottomFace);
   BottomTubes.clear();
-  if (HasFace(BottomFace)) {
-    const PolygonRegion region = FootprintRegion(Faces[static_cast<std::size_t>(BottomFace)]);
-    const int z = FirstCornerZ(BottomFace);
-    // A tube stands between four studs; it is tested by the stud square beyond it.
-    for (int i = 1; i < nx; ++i)
-      for (int j = 1; j < ny; ++j)
-        if (region.valid() && FivePointsInside(region, 20 * i + 10, 20 * j + 10, 7))
-          BottomTubes.push_back({20 * i, 20 * j, z});
-  }
+  // A tube stands where four studs meet; it is tested by the stud square beyond it.
+  if (HasFace(BottomFace))
+    BottomTubes = FittingPoints(Faces[static_cast<std::size_t>(BottomFace)], 1, nx, ny, 0);
   BottomTubeCount = static_cast<std::int32_t>(BottomTubes.size());
 }
