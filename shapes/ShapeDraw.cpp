@@ -103,7 +103,7 @@ void TDrawClass::DrawFaces(int x, int y, int z, int direction, bool selected, Ca
       if (face.Outline != 0) {
         const int edges = n < kOutlinedEdges ? n : kOutlinedEdges;
         for (int i = 0; i < edges; ++i) {
-          if (face.Outline & (1 << (i + 1))) continue;
+          if ((static_cast<std::uint32_t>(face.Outline) >> (i + 1)) & 1u) continue;
           const TPoint& a = rc.ScreenPoints[i];
           const TPoint& b = rc.ScreenPoints[(i + 1) % n];
           canvas.line(a.x, a.y, b.x, b.y);

@@ -159,11 +159,3 @@ TEST(DrawClass, TurnedShapeStaysInsideTheTurnedBox) {
   EXPECT_EQ(s->Turned({10, 0, 3}, 1), (Point3{0, 30, 3}));
   EXPECT_EQ(s->Turned({10, 0, 3}, 3), (Point3{80, 10, 3}));
 }
-
-TEST(DrawClass, ShapeOctantFollowsTheTurn) {
-  EXPECT_EQ(ShapeOctant(0, 1), 1);
-  EXPECT_EQ(ShapeOctant(3, 1), 0);
-  EXPECT_EQ(ShapeOctant(2, 3), 1);
-  EXPECT_EQ(ShapeOctant(7, 1), 4);
-  EXPECT_EQ(ShapeOctant(5, 2), 7);
-}

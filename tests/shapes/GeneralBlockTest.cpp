@@ -108,19 +108,6 @@ TEST_F(GeneralPiece, SelectedInTheSelectionColourIsOutlinedWhite) {
   EXPECT_EQ(canvas.penColor(), rc.switches.BlackSwatch);
 }
 
-TEST_F(GeneralPiece, WireframeIsHollowAndUnshaded) {
-  TGeneralBlock piece;
-  piece.LoadShape(*cache, "mine.dat", "long");
-  piece.Color = 0x00AA22;
-  rc.switches.Shading = true;
-  rc.switches.Wireframe = true;
-  piece.Draw(canvas, rc);
-  for (const auto& p : canvas.Only(Kind::Polygon)) {
-    EXPECT_EQ(p.style, BrushStyle::Clear);
-    EXPECT_EQ(p.brush, 0x00AA22u);
-  }
-}
-
 TEST_F(GeneralPiece, StudsFromAboveTubesFromBelowUnlessCovered) {
   TGeneralBlock piece;
   piece.HasStuds = true;

@@ -28,18 +28,6 @@ TEST(ShippedShapes, PaintingOrdersHideWhatIsBehind) {
   }
 }
 
-TEST(PainterCheck, FindsAWrongOrder) {
-  // A plate lying on a brick: seen from above the brick's top is behind the plate.
-  std::vector<std::string> lines = {"[two]",
-                                    "NP=2",
-                                    "BB=20,20,16",
-                                    "P1=4, 1, 0,0,8, 20,0,8, 20,20,8, 0,20,8",
-                                    "P2=4, 1, 0,0,16, 20,0,16, 20,20,16, 0,20,16",
-                                    "Q1=2 ,2,1"};
-  const auto shape = ParseShape(lines, "t.dat", "two");
-  EXPECT_NE(FirstBrokenConstraint(*shape, 0, SampleConstraints(*shape, 0)), "");
-}
-
 // Run by hand after changing the geometry of a shipped shape: fills in the Q
 // lines of every section with a valid painting order.
 TEST(ShippedShapes, DISABLED_WritePaintingOrders) {
