@@ -52,4 +52,4 @@ class TIniFile {
 };
 
 // Case-insensitive comparison of ASCII names.
-bool SameName(const std::string& a, const std::string& b);
+bool SameIniName(const std::string& a, const std::string& b);
