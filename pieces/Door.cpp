@@ -4,29 +4,10 @@
 
 #include "render/RenderContext.h"
 
-void TDoor::Post(std::int64_t x, std::int64_t top, Canvas& canvas, RenderContext& rc) const {
+void TDoor::DrawPostSide(std::int64_t x, std::int64_t top, Canvas& canvas,
+                         RenderContext& rc) const {
   const Frame f = LocalFrame();
   Face(canvas, rc, rc.EndShade, {{x, f.y0, f.z0}, {x, f.yb, f.z0}, {x, f.yb, top}, {x, f.y0, top}});
-}
-
-void TDoor::DrawLeftOuter(Canvas& canvas, RenderContext& rc) {
-  const Frame f = LocalFrame();
-  Post(f.x0, f.zT, canvas, rc);
-}
-
-void TDoor::DrawLeftInner(Canvas& canvas, RenderContext& rc) {
-  const Frame f = LocalFrame();
-  Post(f.x1, f.zL, canvas, rc);
-}
-
-void TDoor::DrawRightOuter(Canvas& canvas, RenderContext& rc) {
-  const Frame f = LocalFrame();
-  Post(f.x3, f.zT, canvas, rc);
-}
-
-void TDoor::DrawRightInner(Canvas& canvas, RenderContext& rc) {
-  const Frame f = LocalFrame();
-  Post(f.x2, f.zL, canvas, rc);
 }
 
 // Both leaves in the plane y; each is cut by its half of the diamond.

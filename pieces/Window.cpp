@@ -96,7 +96,8 @@ void TWindow::DrawOctant6(Canvas& canvas, RenderContext& rc) { PaintSequence(6, 
 void TWindow::DrawOctant7(Canvas& canvas, RenderContext& rc) { PaintSequence(7, canvas, rc); }
 
 // A post's side in the plane x, notched by the groove at the back foot.
-void TWindow::PostSide(std::int64_t x, std::int64_t top, Canvas& canvas, RenderContext& rc) const {
+void TWindow::DrawPostSide(std::int64_t x, std::int64_t top, Canvas& canvas,
+                           RenderContext& rc) const {
   const Frame f = LocalFrame();
   const std::int64_t z = f.z0;
   Face(canvas, rc, rc.EndShade,
@@ -106,22 +107,22 @@ void TWindow::PostSide(std::int64_t x, std::int64_t top, Canvas& canvas, RenderC
 
 void TWindow::DrawLeftOuter(Canvas& canvas, RenderContext& rc) {
   const Frame f = LocalFrame();
-  PostSide(f.x0, f.zT, canvas, rc);
+  DrawPostSide(f.x0, f.zT, canvas, rc);
 }
 
 void TWindow::DrawLeftInner(Canvas& canvas, RenderContext& rc) {
   const Frame f = LocalFrame();
-  PostSide(f.x1, f.zL, canvas, rc);
+  DrawPostSide(f.x1, f.zL, canvas, rc);
 }
 
 void TWindow::DrawRightOuter(Canvas& canvas, RenderContext& rc) {
   const Frame f = LocalFrame();
-  PostSide(f.x3, f.zT, canvas, rc);
+  DrawPostSide(f.x3, f.zT, canvas, rc);
 }
 
 void TWindow::DrawRightInner(Canvas& canvas, RenderContext& rc) {
   const Frame f = LocalFrame();
-  PostSide(f.x2, f.zL, canvas, rc);
+  DrawPostSide(f.x2, f.zL, canvas, rc);
 }
 
 void TWindow::DrawFrontFrame(Canvas& canvas, RenderContext& rc) {

@@ -62,10 +62,13 @@ class TWindow : public TBlock {
             std::initializer_list<LocalPoint> points) const {
     DrawLocalFace(canvas, rc, QuarterTurns(*this), shade, points);
   }
+  // The side of a post in the plane x, up to `top`: the four post faces
+  // (outer and inner, left and right) are all drawn by it.
+  virtual void DrawPostSide(std::int64_t x, std::int64_t top, Canvas& canvas,
+                            RenderContext& rc) const;
 
  private:
   void PaintSequence(int localOctant, Canvas& canvas, RenderContext& rc);
-  void PostSide(std::int64_t x, std::int64_t top, Canvas& canvas, RenderContext& rc) const;
 };
 
 // Door frame with two posts, a top bar and a threshold strip, and two leaves
@@ -79,10 +82,6 @@ class TDoor : public TWindow {
     BlockType = 'D';
   }
 
-  void DrawLeftOuter(Canvas& canvas, RenderContext& rc) override;
-  void DrawLeftInner(Canvas& canvas, RenderContext& rc) override;
-  void DrawRightOuter(Canvas& canvas, RenderContext& rc) override;
-  void DrawRightInner(Canvas& canvas, RenderContext& rc) override;
   void DrawLeafFront(Canvas& canvas, RenderContext& rc) override;
   void DrawBackFace(Canvas& canvas, RenderContext& rc) override;
   // A door has no groove, sill or glass.
@@ -101,9 +100,11 @@ class TDoor : public TWindow {
 
  protected:
   std::unique_ptr<TBlock> NewEmpty() const override { return std::make_unique<TDoor>(); }
+  // A door's posts are plain, without the window's groove.
+  void DrawPostSide(std::int64_t x, std::int64_t top, Canvas& canvas,
+                    RenderContext& rc) const override;
 
  private:
-  void Post(std::int64_t x, std::int64_t top, Canvas& canvas, RenderContext& rc) const;
   void Leaves(std::int64_t y, TColor shade, Canvas& canvas, RenderContext& rc) const;
 };
 

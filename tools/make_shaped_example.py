@@ -1,35 +1,30 @@
 #!/usr/bin/env python3
 """Writes data/examples/shaped.lgo: a house with a hipped roof, a round tower,
 two carts on wheels and two rows of ridges, ridge ends, ridge corners and
-doors, so that every shaped piece class appears in all four directions."""
+doors, so that every shaped piece class appears in all four directions, and
+shaped-underside.lgo, the same without the baseplate and the stands, to be
+seen from below."""
 import os
+import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, '..', 'data', 'examples', 'shaped.lgo')
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import make_examples  # noqa: E402
+from make_examples import BLUE, BROWN, GREEN, GREY, RED, WHITE, YELLOW, rgb  # noqa: E402
 
-
-def rgb(r, g, b):
-    return r | (g << 8) | (b << 16)
-
-
-RED = rgb(204, 0, 0)
 DARK_RED = rgb(128, 0, 0)
-WHITE = rgb(255, 255, 255)
-YELLOW = rgb(255, 229, 0)
-BLUE = rgb(0, 51, 178)
-GREEN = rgb(0, 127, 51)
-GREY = rgb(153, 153, 153)
-BROWN = rgb(102, 51, 0)
 BLACK = rgb(51, 51, 51)
 
+HEADER = '= 70 30 10 0 0 1 1'
 lines = []
+stands = []  # the plates under the single pieces
 
 
 def piece(t, x, y, z, lx, ly, sz, color, direction=0, studs=1, base=0, part=''):
     """A piece at world corner (x, y, z) whose local extents are lx by ly; odd
     directions swap them in the world box."""
     sx, sy = (ly, lx) if direction % 2 else (lx, ly)
-    lines.append(f"{t} {x} {y} {z} {sx} {sy} {sz} {color} {studs} {base} {direction} 0 0 {part} 0")
+    lines.append(make_examples.piece(t, x, y, z, sx, sy, sz, color, studs=studs, base=base,
+                                     direction=direction, part=part))
 
 
 def brick(x, y, z, sx, sy, color, sz=24):
@@ -101,15 +96,15 @@ for i, z in enumerate((96, 120, 144, 168)):
 
 # A cart running along x (axles along y) and one running along y.
 for x, d in ((100, 0), (160, 2)):
-    piece('O', x, -100, -5, 60, 20, 48, BLACK, direction=d, studs=0)
-    piece('O', x, 0, -5, 60, 20, 48, BLACK, direction=2 - d, studs=0)
-brick(100, -80, 48, 120, 80, BROWN, sz=8)
-brick(100, -100, 56, 120, 120, RED, sz=8)
+    piece('O', x, -100, 0, 60, 20, 56, BLACK, direction=d, studs=0)
+    piece('O', x, 0, 0, 60, 20, 56, BLACK, direction=2 - d, studs=0)
+brick(100, -80, 56, 120, 80, BROWN, sz=8)
+brick(100, -100, 64, 120, 120, RED, sz=8)
 for y, d in ((-100, 1), (-40, 3)):
-    piece('O', 240, y, -5, 60, 20, 48, BLACK, direction=d, studs=0)
-    piece('O', 300, y, -5, 60, 20, 48, BLACK, direction=4 - d, studs=0)
-brick(260, -100, 48, 40, 120, BROWN, sz=8)
-brick(240, -100, 56, 80, 120, BLUE, sz=8)
+    piece('O', 240, y, 0, 60, 20, 56, BLACK, direction=d, studs=0)
+    piece('O', 300, y, 0, 60, 20, 56, BLACK, direction=4 - d, studs=0)
+brick(260, -100, 56, 40, 120, BROWN, sz=8)
+brick(240, -100, 64, 80, 120, BLUE, sz=8)
 
 # Two rows of ridges, ridge ends, ridge corners and doors in all four
 # directions, each piece on a plate of its own.
@@ -121,14 +116,15 @@ for t, color in showcase:
         row = rows[k // 8]
         x = -300 + 80 * (k % 8)
         brick(x - 10, row - 10, 0, 60, 60, GREY, sz=8)
+        stands.append(len(lines) - 1)
         if t == 'D':
             piece('D', x, row, 8, 40, 20, 48, color, direction=d)
         else:
             piece(t, x, row, 8, 40, 40, 24, color, direction=d)
         k += 1
 
-with open(OUT, 'w', newline='') as f:
-    f.write('= 70 30 10 0 0 1 1\r\n')
-    for l in lines:
-        f.write(l + '\r\n')
-print(f"{len(lines)} pieces written to {OUT}")
+make_examples.write('shaped.lgo', HEADER, lines)
+# Without the baseplate and the stands, so that the undersides show from below.
+make_examples.write('shaped-underside.lgo', HEADER,
+                    [l for i, l in enumerate(lines) if i > 0 and i not in stands])
+print(f"{len(lines)} pieces written")

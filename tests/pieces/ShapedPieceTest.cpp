@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "pieces/Roof.h"
 #include "pieces/RoofCorner.h"
 #include "pieces/RoundBlock.h"
 #include "pieces/Window.h"
+#include "platform/TextFile.h"
 #include "shapes/ShapeCache.h"
 #include "tests/pieces/PieceDrawing.h"
 #include "workspace/ModelFile.h"
@@ -143,6 +145,18 @@ TEST_F(ShapedPieces, ModelFileLinesRoundTripForEveryLetter) {
       EXPECT_EQ(piece.Variant, *l == 'T' && direction % 2 == 0 ? 1 : 0) << line;
     }
   }
+}
+
+TEST(ShapedExample, HoldsEveryShapedClassInAllFourDirections) {
+  TShapeCache noShapes;
+  const ModelReadResult read = ReadModelLines(
+      ReadTextLines(std::string(BRIKOLO_SOURCE_DIR) + "/data/examples/shaped.lgo"), noShapes);
+  EXPECT_TRUE(read.errors.empty());
+  std::set<std::pair<char, int>> seen;
+  for (const auto& piece : read.pieces) seen.insert({piece->BlockType, piece->Direction});
+  for (const char* l = kLetters; *l; ++l)
+    for (int direction = 0; direction < 4; ++direction)
+      EXPECT_TRUE(seen.count({*l, direction})) << *l << " at " << direction;
 }
 
 }  // namespace
