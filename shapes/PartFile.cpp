@@ -10,15 +10,9 @@
 #include "model/ColorTable.h"
 #include "model/FieldScanner.h"
 #include "platform/Error.h"
+#include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "shapes/DrawClass.h"
-
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
-}
 
 bool NameLess(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(
@@ -133,7 +127,7 @@ bool EndsSection(const std::string& line) { return line.empty() || line[0] == '[
 std::size_t FindHeader(const std::vector<std::string>& lines, const std::string& section) {
   const std::string header = "[" + section + "]";
   for (std::size_t i = 0; i < lines.size(); ++i)
-    if (SameName(lines[i], header)) return i;
+    if (SameIniName(lines[i], header)) return i;
   return lines.size();
 }
 
@@ -253,7 +247,7 @@ std::string PartFilePath(const std::string& partsFolder, const std::string& file
   std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end;
   for (; !error && it != end; it.increment(error)) {
     const std::string candidate = it->path().filename().string();
-    if (SameName(candidate, name)) return folder + candidate;
+    if (SameIniName(candidate, name)) return folder + candidate;
   }
   return exact;
 }

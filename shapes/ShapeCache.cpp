@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "shapes/DrawClass.h"
 #include "shapes/PartFile.h"
@@ -45,7 +46,7 @@ std::vector<std::pair<std::string, std::vector<std::string>>> TShapeCache::Shape
   for (const auto& entry : shapes_) {
     const TDrawClass& shape = *entry.second;
     auto file = files.begin();
-    while (file != files.end() && !SameName(file->first, shape.FileName)) ++file;
+    while (file != files.end() && !SameIniName(file->first, shape.FileName)) ++file;
     if (file == files.end()) {
       files.emplace_back(shape.FileName, std::vector<std::string>());
       file = files.end() - 1;
