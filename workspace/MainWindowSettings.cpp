@@ -8,19 +8,6 @@
 #include "workspace/MainWindow.h"
 #include "workspace/Settings.h"
 
-namespace {
-
-// Every loaded shape goes back to its part definition file, once the shape
-// cache can write them; until then there is nothing to store.
-template <typename Cache>
-auto SaveAllShapesOf(Cache& cache, int) -> decltype(cache.SaveAllShapes(), void()) {
-  cache.SaveAllShapes();
-}
-template <typename Cache>
-void SaveAllShapesOf(Cache&, long) {}
-
-}  // namespace
-
 void TMainWindow::ReadSettings() {
   try {
     LoadSettingsFile(setup_.settingsFile, state_);
@@ -57,6 +44,10 @@ void TMainWindow::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   WriteSettings();
-  SaveAllShapesOf(shapes_, 0);
+  try {
+    shapes_.SaveAllShapes();  // every loaded shape back to its part definition file
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+  }
   carrySet_.Clear();
 }
