@@ -46,6 +46,8 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
       scene_(document, rc_),
       dialogs_(CreateWindowDialogs(this)) {
   setObjectName("MainForm");
+  // The window itself holds the keyboard; its controls give the keys back.
+  setFocusPolicy(Qt::StrongFocus);
   if (setup_.settingsFile.empty()) setup_.settingsFile = setup_.programFolder + "Brikolo.ini";
   setWindowTitle(kCaption);
   scene_.BackgroundColor = ButtonFaceColor();

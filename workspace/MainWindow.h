@@ -120,6 +120,9 @@ class TMainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+
+ public:
+  // Holds back the tool tips of every window while "Hints" is off.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -241,6 +241,7 @@ bool TMainWindow::SaveModel(FolderKind folder, bool selectedOnly) {
 
 void TMainWindow::ApplyBaseplateSize() {
   SizeBaseplate(true);
+  setFocus();  // the size fields let go of the keyboard after Enter
 }
 
 void TMainWindow::SizeBaseplate(bool redraw) {

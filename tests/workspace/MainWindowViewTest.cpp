@@ -1,9 +1,11 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSpinBox>
 #include <cmath>
 
+#include "platform/PictureFile.h"
 #include "tests/workspace/MainWindowFixture.h"
 
 namespace {
@@ -177,4 +179,40 @@ TEST_F(MainWindowTest, LightDialogPreviewsWithoutKeepingTheDirection) {
   dialog.ApplyToView();
   EXPECT_EQ(view.LightDirection[2], 0);
   EXPECT_FLOAT_EQ(view.FaceLight[0], 0.8f);  // no light at all: every face at the ambient level
+}
+
+TEST_F(MainWindowTest, BackgroundPictureIsShownAndItsFolderRemembered) {
+  QDir().mkpath(QString::fromStdString(folder + "pictures"));
+  const std::string file = folder + "pictures/sky.BMP";
+  WriteBmp(file, Bitmap(8, 8, 0x00FF0000));  // pure blue
+  dialogs->files = {file};
+  window->ChooseBackgroundPicture();
+  const FileDialogRequest& r = dialogs->requests.back();
+  EXPECT_EQ(r.title, "Open Background Picture");
+  EXPECT_EQ(r.filter, "Picture Files (*.bmp;*.jpg)|*.bmp;*.jpg");
+  EXPECT_EQ(r.folder, folder);
+  EXPECT_EQ(window->State().Folder(FolderKind::BackgroundPicture), folder + "pictures/");
+  EXPECT_EQ(window->Scene().ScreenImage.pixel(1, 1), 0x00FF0000u);
+
+  dialogs->files = {std::nullopt};  // cancelled: the picture stays
+  window->ChooseBackgroundPicture();
+  EXPECT_EQ(dialogs->requests.back().folder, folder + "pictures/");
+  EXPECT_TRUE(window->Scene().BackgroundPicture.has_value());
+
+  window->findChild<QAction*>("mRestoreColor")->trigger();
+  EXPECT_FALSE(window->Scene().BackgroundPicture.has_value());
+  EXPECT_NE(window->Scene().ScreenImage.pixel(1, 1), 0x00FF0000u);
+}
+
+TEST_F(MainWindowTest, HintsSwitchTheToolTipsOfTheWholeProgram) {
+  auto* button = window->findChild<QToolButton*>("btnRotUp");
+  auto toolTipEventKept = [&] {
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    return !window->eventFilter(button, &tip);
+  };
+  window->SetHints(false);
+  EXPECT_FALSE(toolTipEventKept());
+  window->mHints->trigger();
+  EXPECT_TRUE(window->State().Prefs.Hints);
+  EXPECT_TRUE(toolTipEventKept());
 }
