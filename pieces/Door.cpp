@@ -1,7 +1,6 @@
 // The door: plain posts, a frame with a threshold, and two leaves that leave
 // a diamond open between them.
 #include "pieces/Window.h"
-
 #include "render/RenderContext.h"
 
 void TDoor::DrawPostSide(std::int64_t x, std::int64_t top, Canvas& canvas,
@@ -17,11 +16,21 @@ void TDoor::Leaves(std::int64_t y, TColor shade, Canvas& canvas, RenderContext& 
   const std::int64_t top = f.zT - kDiamondTop, middle = f.zT - (kDiamondTop + kDiamondBottom) / 2,
                      bottom = f.zT - kDiamondBottom;
   Face(canvas, rc, shade,
-       {{f.x1, y, z0}, {f.x1, y, zL}, {m, y, zL}, {m, y, top}, {m - kDiamondHalfWidth, y, middle},
-        {m, y, bottom}, {m, y, z0}});
+       {{f.x1, y, z0},
+        {f.x1, y, zL},
+        {m, y, zL},
+        {m, y, top},
+        {m - kDiamondHalfWidth, y, middle},
+        {m, y, bottom},
+        {m, y, z0}});
   Face(canvas, rc, shade,
-       {{f.x2, y, z0}, {f.x2, y, zL}, {m, y, zL}, {m, y, top}, {m + kDiamondHalfWidth, y, middle},
-        {m, y, bottom}, {m, y, z0}});
+       {{f.x2, y, z0},
+        {f.x2, y, zL},
+        {m, y, zL},
+        {m, y, top},
+        {m + kDiamondHalfWidth, y, middle},
+        {m, y, bottom},
+        {m, y, z0}});
 }
 
 void TDoor::DrawLeafFront(Canvas& canvas, RenderContext& rc) {
@@ -33,8 +42,14 @@ void TDoor::DrawBackFace(Canvas& canvas, RenderContext& rc) {
   const Frame f = LocalFrame();
   const std::int64_t y = f.yb, z = f.z0;
   Face(canvas, rc, rc.SideShade,
-       {{f.x0, y, z}, {f.x0, y, f.zT}, {f.x3, y, f.zT}, {f.x3, y, z}, {f.x2, y, z},
-        {f.x2, y, f.zL}, {f.x1, y, f.zL}, {f.x1, y, z}});
+       {{f.x0, y, z},
+        {f.x0, y, f.zT},
+        {f.x3, y, f.zT},
+        {f.x3, y, z},
+        {f.x2, y, z},
+        {f.x2, y, f.zL},
+        {f.x1, y, f.zL},
+        {f.x1, y, z}});
   Face(canvas, rc, rc.SideShade, {{f.x1, y, z}, {f.x1, y, z + 2}, {f.x2, y, z + 2}, {f.x2, y, z}});
   Leaves(f.yb - 1, rc.SideShade, canvas, rc);
 }

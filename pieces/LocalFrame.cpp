@@ -6,15 +6,21 @@
 #include "model/Block.h"
 #include "render/RenderContext.h"
 
-int QuarterTurns(const TBlock& piece) { return ((piece.Direction % 4) + 4) % 4; }
+int QuarterTurns(const TBlock& piece) {
+  return ((piece.Direction % 4) + 4) % 4;
+}
 
 LocalBox LocalFrameOf(const TBlock& piece) {
   const std::int64_t x = piece.X, y = piece.Y, sx = piece.SizeX, sy = piece.SizeY;
   switch (QuarterTurns(piece)) {
-    case 1: return {-y - sy, x, piece.Z, sy, sx, piece.SizeZ};
-    case 2: return {-x - sx, -y - sy, piece.Z, sx, sy, piece.SizeZ};
-    case 3: return {y, -x - sx, piece.Z, sy, sx, piece.SizeZ};
-    default: return {x, y, piece.Z, sx, sy, piece.SizeZ};
+    case 1:
+      return {-y - sy, x, piece.Z, sy, sx, piece.SizeZ};
+    case 2:
+      return {-x - sx, -y - sy, piece.Z, sx, sy, piece.SizeZ};
+    case 3:
+      return {y, -x - sx, piece.Z, sy, sx, piece.SizeZ};
+    default:
+      return {x, y, piece.Z, sx, sy, piece.SizeZ};
   }
 }
 
@@ -34,7 +40,9 @@ void DrawLocalFace(Canvas& canvas, RenderContext& rc, int direction, TColor shad
   rc.DrawPolygon(canvas, n, direction);
 }
 
-int EndFaceFactor(int direction) { return direction % 2 == 0 ? 1 : 0; }
+int EndFaceFactor(int direction) {
+  return direction % 2 == 0 ? 1 : 0;
+}
 
 void SetFrameShades(const TBlock& piece, RenderContext& rc) {
   if (!rc.ShadingOn) {

@@ -41,10 +41,14 @@ Slot SlotFacing(Side side, int direction) {
   static constexpr Slot kPlusX[4] = {Slot::RightEnd, Slot::Front, Slot::LeftEnd, Slot::Back};
   static constexpr Slot kMinusY[4] = {Slot::Back, Slot::RightEnd, Slot::Front, Slot::LeftEnd};
   switch (side) {
-    case Side::PlusY: return kPlusY[direction];
-    case Side::MinusX: return kMinusX[direction];
-    case Side::PlusX: return kPlusX[direction];
-    default: return kMinusY[direction];
+    case Side::PlusY:
+      return kPlusY[direction];
+    case Side::MinusX:
+      return kMinusX[direction];
+    case Side::PlusX:
+      return kPlusX[direction];
+    default:
+      return kMinusY[direction];
   }
 }
 
@@ -88,10 +92,18 @@ void TRoof::Draw(Canvas& canvas, RenderContext& rc) {
         continue;
       }
       switch (SlotFacing(side, direction)) {
-        case Slot::Front: DrawFront(box, canvas, rc); break;
-        case Slot::Back: DrawBack(box, canvas, rc); break;
-        case Slot::LeftEnd: DrawLeftEnd(box, canvas, rc); break;
-        case Slot::RightEnd: DrawRightEnd(box, canvas, rc); break;
+        case Slot::Front:
+          DrawFront(box, canvas, rc);
+          break;
+        case Slot::Back:
+          DrawBack(box, canvas, rc);
+          break;
+        case Slot::LeftEnd:
+          DrawLeftEnd(box, canvas, rc);
+          break;
+        case Slot::RightEnd:
+          DrawRightEnd(box, canvas, rc);
+          break;
       }
     }
   }
@@ -106,10 +118,18 @@ void TRoof::TopStuds(Canvas& canvas, RenderContext& rc) {
   for (int k = 0; k < count; ++k) {
     std::int64_t cx, cy;
     switch (direction) {
-      case 1: cx = x + 10, cy = y + 10 + 20 * k; break;
-      case 2: cx = x + 10 + 20 * k, cy = Back() - 10; break;
-      case 3: cx = Right() - 10, cy = y + 10 + 20 * k; break;
-      default: cx = x + 10 + 20 * k, cy = y + 10; break;
+      case 1:
+        cx = x + 10, cy = y + 10 + 20 * k;
+        break;
+      case 2:
+        cx = x + 10 + 20 * k, cy = Back() - 10;
+        break;
+      case 3:
+        cx = Right() - 10, cy = y + 10 + 20 * k;
+        break;
+      default:
+        cx = x + 10 + 20 * k, cy = y + 10;
+        break;
     }
     const TPoint foot = rc.view.ProjectPoint(Saturate32(cx), Saturate32(cy), top);
     DrawStud(canvas, rc, foot.x, foot.y);
@@ -122,7 +142,8 @@ int TRoof::TopFaceAngle(const RenderContext& rc) const {
 
 void TRoof::FrontEaveStrip(const LocalBox& b, Canvas& canvas, RenderContext& rc) const {
   const std::int64_t e = b.z0 + kEaveHeight, yf = b.y1();
-  Face(canvas, rc, rc.SideShade, {{b.x0, yf, b.z0}, {b.x1(), yf, b.z0}, {b.x1(), yf, e}, {b.x0, yf, e}});
+  Face(canvas, rc, rc.SideShade,
+       {{b.x0, yf, b.z0}, {b.x1(), yf, b.z0}, {b.x1(), yf, e}, {b.x0, yf, e}});
 }
 
 void TRoof::BackEaveStrip(const LocalBox& b, Canvas& canvas, RenderContext& rc) const {
@@ -139,7 +160,8 @@ void TRoof::LeftEaveStrip(const LocalBox& b, Canvas& canvas, RenderContext& rc) 
 
 void TRoof::FrontSlope(const LocalBox& b, Canvas& canvas, RenderContext& rc) const {
   const std::int64_t e = b.z0 + kEaveHeight, t = b.top(), yf = b.y1(), ys = b.y0 + 20;
-  Face(canvas, rc, rc.SlopeFrontShade, {{b.x0, yf, e}, {b.x1(), yf, e}, {b.x1(), ys, t}, {b.x0, ys, t}});
+  Face(canvas, rc, rc.SlopeFrontShade,
+       {{b.x0, yf, e}, {b.x1(), yf, e}, {b.x1(), ys, t}, {b.x0, ys, t}});
 }
 
 void TRoof::EndWall(const LocalBox& b, std::int64_t xe, Canvas& canvas, RenderContext& rc) const {
@@ -155,19 +177,22 @@ void TRoof::DrawFront(const LocalBox& b, Canvas& canvas, RenderContext& rc) {
 
 void TRoof::DrawBack(const LocalBox& b, Canvas& canvas, RenderContext& rc) {
   const std::int64_t t = b.top();
-  Face(canvas, rc, rc.SideShade, {{b.x0, b.y0, b.z0}, {b.x1(), b.y0, b.z0}, {b.x1(), b.y0, t}, {b.x0, b.y0, t}});
+  Face(canvas, rc, rc.SideShade,
+       {{b.x0, b.y0, b.z0}, {b.x1(), b.y0, b.z0}, {b.x1(), b.y0, t}, {b.x0, b.y0, t}});
 }
 
 void TRoof::DrawTop(const LocalBox& b, bool withStuds, Canvas& canvas, RenderContext& rc) {
   FrontSlope(b, canvas, rc);
   const std::int64_t t = b.top(), ys = b.y0 + 20;
-  Face(canvas, rc, rc.TopShade, {{b.x0, b.y0, t}, {b.x0, ys, t}, {b.x1(), ys, t}, {b.x1(), b.y0, t}});
+  Face(canvas, rc, rc.TopShade,
+       {{b.x0, b.y0, t}, {b.x0, ys, t}, {b.x1(), ys, t}, {b.x1(), b.y0, t}});
   if (withStuds) TopStuds(canvas, rc);
 }
 
 void TRoof::DrawBottom(const LocalBox& b, bool withStuds, Canvas& canvas, RenderContext& rc) {
   const std::int64_t z = b.z0;
-  Face(canvas, rc, rc.TopShade, {{b.x0, b.y0, z}, {b.x0, b.y1(), z}, {b.x1(), b.y1(), z}, {b.x1(), b.y0, z}});
+  Face(canvas, rc, rc.TopShade,
+       {{b.x0, b.y0, z}, {b.x0, b.y1(), z}, {b.x1(), b.y1(), z}, {b.x1(), b.y0, z}});
   if (withStuds) BottomTubes(canvas, rc);
 }
 
@@ -183,12 +208,14 @@ void TRoof::DrawRightEnd(const LocalBox& b, Canvas& canvas, RenderContext& rc) {
 
 void TRoofTop::FrontSlope(const LocalBox& b, Canvas& canvas, RenderContext& rc) const {
   const std::int64_t e = b.z0 + kEaveHeight, t = b.top(), yf = b.y1(), hy = b.y0 + b.Ly / 2;
-  Face(canvas, rc, rc.SlopeFrontShade, {{b.x0, yf, e}, {b.x1(), yf, e}, {b.x1(), hy, t}, {b.x0, hy, t}});
+  Face(canvas, rc, rc.SlopeFrontShade,
+       {{b.x0, yf, e}, {b.x1(), yf, e}, {b.x1(), hy, t}, {b.x0, hy, t}});
 }
 
 void TRoofTop::BackSlope(const LocalBox& b, Canvas& canvas, RenderContext& rc) const {
   const std::int64_t e = b.z0 + kEaveHeight, t = b.top(), hy = b.y0 + b.Ly / 2;
-  Face(canvas, rc, rc.SlopeBackShade, {{b.x0, b.y0, e}, {b.x1(), b.y0, e}, {b.x1(), hy, t}, {b.x0, hy, t}});
+  Face(canvas, rc, rc.SlopeBackShade,
+       {{b.x0, b.y0, e}, {b.x1(), b.y0, e}, {b.x1(), hy, t}, {b.x0, hy, t}});
 }
 
 void TRoofTop::Gable(const LocalBox& b, std::int64_t xe, Canvas& canvas, RenderContext& rc) const {

@@ -17,12 +17,12 @@ class TRoof : public TBlock {
   void TopStuds(Canvas& canvas, RenderContext& rc) override;
 
   // The drawing steps, in the local roof frame.
-  virtual void DrawFront(const LocalBox& b, Canvas& canvas, RenderContext& rc);     // 17
-  virtual void DrawBack(const LocalBox& b, Canvas& canvas, RenderContext& rc);      // 18
+  virtual void DrawFront(const LocalBox& b, Canvas& canvas, RenderContext& rc);  // 17
+  virtual void DrawBack(const LocalBox& b, Canvas& canvas, RenderContext& rc);   // 18
   virtual void DrawTop(const LocalBox& b, bool withStuds, Canvas& canvas,
-                       RenderContext& rc);                                           // 19
+                       RenderContext& rc);  // 19
   virtual void DrawBottom(const LocalBox& b, bool withStuds, Canvas& canvas,
-                          RenderContext& rc);                                        // 20
+                          RenderContext& rc);                                       // 20
   virtual void DrawLeftEnd(const LocalBox& b, Canvas& canvas, RenderContext& rc);   // 21
   virtual void DrawRightEnd(const LocalBox& b, Canvas& canvas, RenderContext& rc);  // 22
 

@@ -38,7 +38,11 @@ void TRoofCorner::DrawLeftEnd(const LocalBox& b, Canvas& canvas, RenderContext& 
 void TRoofCorner::DrawBack(const LocalBox& b, Canvas& canvas, RenderContext& rc) {
   const std::int64_t e = b.z0 + kEave, t = b.top(), xr = b.x1() - 20;
   Face(canvas, rc, rc.SideShade,
-       {{b.x0, b.y0, b.z0}, {b.x1(), b.y0, b.z0}, {b.x1(), b.y0, t}, {xr, b.y0, t}, {b.x0, b.y0, e}});
+       {{b.x0, b.y0, b.z0},
+        {b.x1(), b.y0, b.z0},
+        {b.x1(), b.y0, t},
+        {xr, b.y0, t},
+        {b.x0, b.y0, e}});
 }
 
 void TRoofCorner::DrawTop(const LocalBox& b, bool withStuds, Canvas& canvas, RenderContext& rc) {
@@ -58,10 +62,18 @@ void TRoofCorner::TopStuds(Canvas& canvas, RenderContext& rc) {
   // One stud in the middle of the flat square, wherever the turn put it.
   std::int64_t cx, cy;
   switch (QuarterTurns(*this)) {
-    case 1: cx = std::int64_t{X} + 10, cy = std::int64_t{Y} + 10; break;
-    case 2: cx = std::int64_t{X} + 10, cy = Back() - 10; break;
-    case 3: cx = Right() - 10, cy = Back() - 10; break;
-    default: cx = Right() - 10, cy = std::int64_t{Y} + 10; break;
+    case 1:
+      cx = std::int64_t{X} + 10, cy = std::int64_t{Y} + 10;
+      break;
+    case 2:
+      cx = std::int64_t{X} + 10, cy = Back() - 10;
+      break;
+    case 3:
+      cx = Right() - 10, cy = Back() - 10;
+      break;
+    default:
+      cx = Right() - 10, cy = std::int64_t{Y} + 10;
+      break;
   }
   const TPoint foot = rc.view.ProjectPoint(Saturate32(cx), Saturate32(cy), Saturate32(Top()));
   DrawStud(canvas, rc, foot.x, foot.y);
@@ -152,7 +164,11 @@ void TRoofTopCorner::DrawBack(const LocalBox& b, Canvas& canvas, RenderContext& 
   BackValley(b, canvas, rc);
   const std::int64_t e = b.z0 + kEave, t = b.top(), hx = b.x0 + b.Lx / 2;
   Face(canvas, rc, rc.SlopeRightShade,
-       {{b.x0, b.y0, b.z0}, {b.x1(), b.y0, b.z0}, {b.x1(), b.y0, e}, {hx, b.y0, t}, {b.x0, b.y0, e}});
+       {{b.x0, b.y0, b.z0},
+        {b.x1(), b.y0, b.z0},
+        {b.x1(), b.y0, e},
+        {hx, b.y0, t},
+        {b.x0, b.y0, e}});
 }
 
 void TRoofTopCorner::DrawRightEnd(const LocalBox& b, Canvas& canvas, RenderContext& rc) {

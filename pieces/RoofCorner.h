@@ -57,8 +57,7 @@ class TRoofTopCorner : public TRoofCorner {
   TRoofTopCorner() { BlockType = 'I'; }
   TRoofTopCorner(int x, int y, int z, int sizeX, int sizeY, int sizeZ, TColor color, bool studs,
                  bool baseplate, bool transparent, const std::string& partName)
-      : TRoofCorner(x, y, z, sizeX, sizeY, sizeZ, color, studs, baseplate, transparent,
-                    partName) {
+      : TRoofCorner(x, y, z, sizeX, sizeY, sizeZ, color, studs, baseplate, transparent, partName) {
     BlockType = 'I';
   }
 

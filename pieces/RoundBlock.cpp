@@ -1,5 +1,6 @@
 #include "pieces/RoundBlock.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "pieces/LocalFrame.h"
@@ -18,13 +19,20 @@ bool TRoundBlock::HasStudAt(int sizeX, int i, int j) {
     return false;
   };
   switch (sizeX) {
-    case 60: return cross(2, 2);
-    case 80: return cross(2, 3);
-    case 100: return cross(2, 4);
-    case 120: return cross(3, 4) || (both(i, {2, 5}) && both(j, {2, 5}));
-    case 140: return cross(3, 5) || (both(i, {2, 6}) && both(j, {2, 6}));
-    case 160: return cross(4, 5) || (both(i, {2, 3, 6, 7}) && both(j, {2, 3, 6, 7}));
-    default: return sizeX < 60;
+    case 60:
+      return cross(2, 2);
+    case 80:
+      return cross(2, 3);
+    case 100:
+      return cross(2, 4);
+    case 120:
+      return cross(3, 4) || (both(i, {2, 5}) && both(j, {2, 5}));
+    case 140:
+      return cross(3, 5) || (both(i, {2, 6}) && both(j, {2, 6}));
+    case 160:
+      return cross(4, 5) || (both(i, {2, 3, 6, 7}) && both(j, {2, 3, 6, 7}));
+    default:
+      return sizeX < 60;
   }
 }
 
@@ -34,22 +42,35 @@ void TRoundBlock::TopStuds(Canvas& canvas, RenderContext& rc) {
   for (int i = 1; i <= nx; ++i) {
     for (int j = 1; j <= ny; ++j) {
       if (!HasStudAt(SizeX, i, j)) continue;
-      const TPoint foot = rc.view.ProjectPoint(Saturate32(std::int64_t{X} + 10 + 20 * (i - 1)),
-                                               Saturate32(std::int64_t{Y} + 10 + 20 * (j - 1)), top);
+      const TPoint foot =
+          rc.view.ProjectPoint(Saturate32(std::int64_t{X} + 10 + 20 * (i - 1)),
+                               Saturate32(std::int64_t{Y} + 10 + 20 * (j - 1)), top);
       DrawStud(canvas, rc, foot.x, foot.y);
     }
   }
 }
+
+namespace {
+
+// A length on screen, kept small enough that the corners of a piece read
+// from a damaged file cannot overflow.
+int ScreenLength(float length) {
+  constexpr float kLimit = 1 << 24;
+  return static_cast<int>(std::lrint(std::clamp(length, -kLimit, kLimit)));
+}
+
+}  // namespace
 
 void TRoundBlock::Draw(Canvas& canvas, RenderContext& rc) {
   if (SizeX == 0) return;
   // The fill keeps the flat piece colour: a cylinder has no face shades.
   BeginPieceDraw(*this, canvas, rc);
   const TView& v = rc.view;
-  const int dz = static_cast<int>(std::int64_t{SizeZ} * v.BrickRiseY / 24);
-  const int rx = static_cast<int>(std::lrint(static_cast<float>(SizeX) * 0.5f * v.ViewScale));
-  const int ry = static_cast<int>(
-      std::lrint(std::fabs(v.CosTilt) * static_cast<float>(SizeY) * 0.5f * v.ViewScale));
+  const int dz = static_cast<int>(
+      std::clamp<std::int64_t>(std::int64_t{SizeZ} * v.BrickRiseY / 24, -(1 << 24), 1 << 24));
+  const int rx = ScreenLength(static_cast<float>(SizeX) * 0.5f * v.ViewScale);
+  const int ry =
+      ScreenLength(std::fabs(v.CosTilt) * static_cast<float>(SizeY) * 0.5f * v.ViewScale);
   const TPoint c = v.ProjectPoint(Saturate32(std::int64_t{X} + SizeX / 2),
                                   Saturate32(std::int64_t{Y} + SizeY / 2), Z);
   const int cx = c.x, cy = c.y, top = cy + dz;

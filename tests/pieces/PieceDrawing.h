@@ -1,10 +1,10 @@
 #pragma once
 // Helpers for the tests of the shaped pieces: a view set up as the scene
 // painter sets it, and the screen points a piece is expected to produce.
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "render/RenderContext.h"
 #include "tests/support/RecordingCanvas.h"
@@ -45,19 +45,23 @@ inline std::vector<TColor> PolygonBrushes(const RecordingCanvas& canvas) {
 // The number of vertices of each polygon drawn, in order.
 inline std::vector<int> PolygonSizes(const RecordingCanvas& canvas) {
   std::vector<int> out;
-  for (const auto& call : canvas.Only(Kind::Polygon)) out.push_back(static_cast<int>(call.points.size()));
+  for (const auto& call : canvas.Only(Kind::Polygon))
+    out.push_back(static_cast<int>(call.points.size()));
   return out;
 }
 
 // A fast-style stud is one polyline; every shaped piece uses that style here.
-inline int StudCount(const RecordingCanvas& canvas) { return canvas.Count(Kind::Polyline); }
+inline int StudCount(const RecordingCanvas& canvas) {
+  return canvas.Count(Kind::Polyline);
+}
 
 // Screen points equal up to one pixel: the local frame projects with another
 // column of the matrix than the world, which may round the other way.
 inline ::testing::AssertionResult SamePoints(const std::vector<TPoint>& actual,
                                              const std::vector<TPoint>& expected) {
   if (actual.size() != expected.size())
-    return ::testing::AssertionFailure() << actual.size() << " points, expected " << expected.size();
+    return ::testing::AssertionFailure()
+           << actual.size() << " points, expected " << expected.size();
   for (std::size_t i = 0; i < actual.size(); ++i) {
     const int dx = actual[i].x - expected[i].x, dy = actual[i].y - expected[i].y;
     if (dx < -1 || dx > 1 || dy < -1 || dy > 1)

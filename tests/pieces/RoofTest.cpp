@@ -36,7 +36,7 @@ class RoofDrawing : public ::testing::Test {
   RecordingCanvas canvas;
 };
 
-TEST_F(RoofDrawing, TurnedOnceStudsRunInAColumnAndTheSlopeFacesPlusX) {
+TEST_F(RoofDrawing, TurnedOnceStudsRunInAColumnAlongTheFlatStrip) {
   auto roof = Make<TRoof>(4, 2, 1);
   ASSERT_EQ(roof->SizeX, 40);
   ASSERT_EQ(roof->SizeY, 80);
@@ -50,20 +50,34 @@ TEST_F(RoofDrawing, TurnedOnceStudsRunInAColumnAndTheSlopeFacesPlusX) {
   const auto studs = canvas.Only(Kind::Polyline);
   ASSERT_EQ(studs.size(), 4u);
   for (int k = 0; k < 4; ++k) EXPECT_EQ(studs[k].points, expected.calls[k].points) << k;
+}
 
-  // The slope falls from the flat strip at X + 20 down to the eave at X + 40.
-  const Shades s = WorldShades();
-  const int X = roof->X, Y = roof->Y;
-  bool found = false;
-  for (const auto& face : canvas.Only(Kind::Polygon)) {
-    if (face.brush != s.slopeToPlusX) continue;
-    found = true;
-    EXPECT_TRUE(SamePoints(face.points, Projected(rc, {{X + 40, Y + 80, 6},
-                                                       {X + 40, Y, 6},
-                                                       {X + 20, Y, 24},
-                                                       {X + 20, Y + 80, 24}})));
+TEST_F(RoofDrawing, EachTurnPointsTheSlopeOneQuarterFurther) {
+  // World corners of the front slope: low edge at the eave (6), high edge at
+  // the top (24) one stud in from the back.
+  for (int turns = 0; turns < 4; ++turns) {
+    auto roof = Make<TRoof>(4, 2, turns);
+    const int X = roof->X, Y = roof->Y, R = X + roof->SizeX, B = Y + roof->SizeY;
+    const std::vector<Point3> slopes[4] = {
+        {{X, B, 6}, {R, B, 6}, {R, Y + 20, 24}, {X, Y + 20, 24}},  // falls towards +y
+        {{R, B, 6}, {R, Y, 6}, {X + 20, Y, 24}, {X + 20, B, 24}},  // +x
+        {{R, Y, 6}, {X, Y, 6}, {X, B - 20, 24}, {R, B - 20, 24}},  // -y
+        {{X, Y, 6}, {X, B, 6}, {R - 20, B, 24}, {R - 20, Y, 24}},  // -x
+    };
+    const Shades s = WorldShades();
+    const TColor shade[4] = {s.slopeToPlusY, s.slopeToPlusX, s.slopeToMinusY, s.slopeToMinusX};
+    canvas.Clear();
+    roof->Draw(canvas, rc);
+    int found = 0;
+    for (const auto& face : canvas.Only(Kind::Polygon)) {
+      if (face.brush != shade[turns]) continue;
+      ++found;
+      std::vector<TPoint> expected;
+      for (const Point3& p : slopes[turns]) expected.push_back(rc.view.ProjectPoint(p));
+      EXPECT_TRUE(SamePoints(face.points, expected)) << "turns " << turns;
+    }
+    EXPECT_GE(found, 1) << "turns " << turns;
   }
-  EXPECT_TRUE(found);
 }
 
 TEST_F(RoofDrawing, FacesComeInGroupsBackToFrontForEveryOctant) {
@@ -75,15 +89,15 @@ TEST_F(RoofDrawing, FacesComeInGroupsBackToFrontForEveryOctant) {
   // Straight roof, slope towards +y when not turned: top = slope + flat strip,
   // end walls are x faces, the front is slope + eave strip, the back one wall.
   const std::vector<Case> cases = {
-      {60, 30, 0, {s.slopeToPlusY, s.top, s.x, s.slopeToPlusY, s.y}},    // top, -x, +y
-      {60, 120, 0, {s.slopeToPlusY, s.top, s.x, s.y}},                   // top, -x, -y
-      {60, 210, 0, {s.slopeToPlusY, s.top, s.x, s.y}},                   // top, +x, -y
-      {60, 300, 0, {s.slopeToPlusY, s.top, s.x, s.slopeToPlusY, s.y}},   // top, +x, +y
-      {120, 30, 0, {s.slopeToPlusY, s.y, s.x, s.top}},                   // +y, -x, bottom
-      {120, 120, 0, {s.y, s.x, s.top}},                                  // -y, -x, bottom
+      {60, 30, 0, {s.slopeToPlusY, s.top, s.x, s.slopeToPlusY, s.y}},   // top, -x, +y
+      {60, 120, 0, {s.slopeToPlusY, s.top, s.x, s.y}},                  // top, -x, -y
+      {60, 210, 0, {s.slopeToPlusY, s.top, s.x, s.y}},                  // top, +x, -y
+      {60, 300, 0, {s.slopeToPlusY, s.top, s.x, s.slopeToPlusY, s.y}},  // top, +x, +y
+      {120, 30, 0, {s.slopeToPlusY, s.y, s.x, s.top}},                  // +y, -x, bottom
+      {120, 120, 0, {s.y, s.x, s.top}},                                 // -y, -x, bottom
       // Turned once the slope faces +x: world -x is the back wall, +y an end->
       {60, 30, 1, {s.slopeToPlusX, s.top, s.x, s.y}},
-      {120, 300, 1, {s.y, s.slopeToPlusX, s.x, s.top}},                  // +y, +x, bottom
+      {120, 300, 1, {s.y, s.slopeToPlusX, s.x, s.top}},  // +y, +x, bottom
       // Turned three times the slope faces -x and is drawn with the -x side.
       {60, 30, 3, {s.slopeToMinusX, s.top, s.slopeToMinusX, s.x, s.y}},
   };
@@ -196,9 +210,9 @@ TEST_F(RoofDrawing, CornerDrawsItsLeftSlopeFirstFromAngle220) {
     // The slopes facing local +y and -x, in world terms at this turn.
     const TColor front[4] = {s.slopeToPlusY, s.slopeToPlusX, s.slopeToMinusY, s.slopeToMinusX};
     const TColor left[4] = {s.slopeToMinusX, s.slopeToPlusY, s.slopeToPlusX, s.slopeToMinusY};
-    const std::vector<TColor> expected =
-        c.leftFirst ? std::vector<TColor>{left[d], front[d], s.top}
-                    : std::vector<TColor>{front[d], left[d], s.top};
+    const std::vector<TColor> expected = c.leftFirst
+                                             ? std::vector<TColor>{left[d], front[d], s.top}
+                                             : std::vector<TColor>{front[d], left[d], s.top};
     EXPECT_EQ(PolygonBrushes(canvas), expected) << c.rotZ << " turns " << c.turns;
   }
 }

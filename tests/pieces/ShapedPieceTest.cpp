@@ -21,16 +21,24 @@ constexpr const char* kLetters = "TNCEIRWDO";
 std::unique_ptr<TBlock> MakeShaped(char letter, TColor colour) {
   const int x = 0, y = 0, z = 0, sx = 2, sy = 2, sz = 6;
   switch (letter) {
-    case 'T': return std::make_unique<TRoof>(x, y, z, sx, sy, sz, colour, true, false, false, "");
-    case 'N': return std::make_unique<TRoofTop>(x, y, z, sx, sy, sz, colour, true, false, false, "");
-    case 'C': return std::make_unique<TRoofCorner>(x, y, z, sx, sy, sz, colour, true, false, false, "");
-    case 'E': return std::make_unique<TRoofTopEnd>(x, y, z, sx, sy, sz, colour, true, false, false, "");
+    case 'T':
+      return std::make_unique<TRoof>(x, y, z, sx, sy, sz, colour, true, false, false, "");
+    case 'N':
+      return std::make_unique<TRoofTop>(x, y, z, sx, sy, sz, colour, true, false, false, "");
+    case 'C':
+      return std::make_unique<TRoofCorner>(x, y, z, sx, sy, sz, colour, true, false, false, "");
+    case 'E':
+      return std::make_unique<TRoofTopEnd>(x, y, z, sx, sy, sz, colour, true, false, false, "");
     case 'I':
       return std::make_unique<TRoofTopCorner>(x, y, z, sx, sy, sz, colour, true, false, false, "");
-    case 'R': return std::make_unique<TRoundBlock>(x, y, z, sx, sy, sz, colour, true, false, false, "");
-    case 'W': return std::make_unique<TWindow>(x, y, z, sx, 1, sz, colour, true, false, false, "");
-    case 'D': return std::make_unique<TDoor>(x, y, z, sx, 1, sz, colour, true, false, false, "");
-    default: return std::make_unique<TWheel>(x, y, z, sx, 1, sz, colour, true, false, false, "");
+    case 'R':
+      return std::make_unique<TRoundBlock>(x, y, z, sx, sy, sz, colour, true, false, false, "");
+    case 'W':
+      return std::make_unique<TWindow>(x, y, z, sx, 1, sz, colour, true, false, false, "");
+    case 'D':
+      return std::make_unique<TDoor>(x, y, z, sx, 1, sz, colour, true, false, false, "");
+    default:
+      return std::make_unique<TWheel>(x, y, z, sx, 1, sz, colour, true, false, false, "");
   }
 }
 
@@ -39,8 +47,8 @@ std::unique_ptr<TBlock> MakeShaped(char letter, TColor colour) {
 std::vector<RecordingCanvas::Call> OwnFaces(const RecordingCanvas& canvas) {
   std::vector<RecordingCanvas::Call> out;
   for (const auto& call : canvas.calls) {
-    const bool filled = call.kind == Kind::Polygon || call.kind == Kind::Rectangle ||
-                        call.kind == Kind::Ellipse;
+    const bool filled =
+        call.kind == Kind::Polygon || call.kind == Kind::Rectangle || call.kind == Kind::Ellipse;
     const bool glass = call.style == BrushStyle::DiagCross && call.pen == call.brush;
     const bool tyre = call.pen == TWheel::kTyreColor || call.pen == TWheel::kTreadColor;
     if (filled && !glass && !tyre) out.push_back(call);
@@ -71,18 +79,22 @@ class ShapedPieces : public ::testing::Test {
 };
 
 TEST_F(ShapedPieces, SelectionOutlinesInTheSelectionColourOrWhite) {
-  ForEachView([&](char letter, const RecordingCanvas& canvas) {
-    for (const auto& face : OwnFaces(canvas)) {
-      if (face.kind == Kind::Rectangle && face.pen == face.brush) continue;  // painting out
-      EXPECT_EQ(face.pen, 0x0000FFu) << letter;
-    }
-  }, 0x3060C0, true);
-  ForEachView([&](char letter, const RecordingCanvas& canvas) {
-    for (const auto& face : OwnFaces(canvas)) {
-      if (face.kind == Kind::Rectangle && face.pen == face.brush) continue;
-      EXPECT_EQ(face.pen, 0xFFFFFFu) << letter;
-    }
-  }, 0x0000FF, true);
+  ForEachView(
+      [&](char letter, const RecordingCanvas& canvas) {
+        for (const auto& face : OwnFaces(canvas)) {
+          if (face.kind == Kind::Rectangle && face.pen == face.brush) continue;  // painting out
+          EXPECT_EQ(face.pen, 0x0000FFu) << letter;
+        }
+      },
+      0x3060C0, true);
+  ForEachView(
+      [&](char letter, const RecordingCanvas& canvas) {
+        for (const auto& face : OwnFaces(canvas)) {
+          if (face.kind == Kind::Rectangle && face.pen == face.brush) continue;
+          EXPECT_EQ(face.pen, 0xFFFFFFu) << letter;
+        }
+      },
+      0x0000FF, true);
 }
 
 TEST_F(ShapedPieces, ShadingDarkensTheOutlineAndWireframeTurnsItOff) {
@@ -106,7 +118,8 @@ TEST_F(ShapedPieces, ShadingDarkensTheOutlineAndWireframeTurnsItOff) {
 
 TEST_F(ShapedPieces, SeeThroughPiecesAreHatchedAndTheCanvasIsLeftAtRest) {
   auto check = [&](char letter, const RecordingCanvas& canvas) {
-    for (const auto& face : OwnFaces(canvas)) EXPECT_EQ(face.style, BrushStyle::DiagCross) << letter;
+    for (const auto& face : OwnFaces(canvas))
+      EXPECT_EQ(face.style, BrushStyle::DiagCross) << letter;
     EXPECT_EQ(canvas.brushColor(), 0xC0C0C0u) << letter;
     EXPECT_EQ(canvas.brushStyle(), BrushStyle::Solid) << letter;
     EXPECT_EQ(canvas.penColor(), 0x333333u) << letter;

@@ -25,7 +25,7 @@ class WindowDrawing : public ::testing::Test {
 TEST_F(WindowDrawing, TurnedOnceAndSeenFromOctantThreePaintsLocalOctantZero) {
   EXPECT_EQ(TWindow::LocalOctant(3, 1), 0);
   EXPECT_EQ(TWindow::LocalOctant(6, 3), 5);
-  SetView(rc, 60, 300);  // octant 3
+  SetView(rc, 60, 300);                     // octant 3
   auto window = Make<TWindow>(2, 1, 6, 1);  // 2 studs wide, 1 deep; turned: 20 by 40
   window->HasStuds = false;
   window->Draw(canvas, rc);
@@ -140,9 +140,9 @@ TEST_F(WindowDrawing, WheelOfFortyHasRadiusFifteenAndSixtyPolygons) {
   const int X = wheel->X, Y = wheel->Y, xc = X + 20, zc = 28;
   const int c30 = static_cast<int>(std::lrint(xc + 15 * std::cos(3.14159265f / 6)));
   const int h30 = static_cast<int>(std::lrint(xc + 9.75f * std::cos(3.14159265f / 6)));
-  EXPECT_TRUE(SamePoints(faces[0].points, Projected(rc, {{xc, Y + 2, zc},
-                                                         {h30, Y + 2, zc + 5},
-                                                         {xc + 10, Y + 2, zc}})));
+  EXPECT_TRUE(
+      SamePoints(faces[0].points,
+                 Projected(rc, {{xc, Y + 2, zc}, {h30, Y + 2, zc + 5}, {xc + 10, Y + 2, zc}})));
   EXPECT_TRUE(SamePoints(faces[1].points, Projected(rc, {{h30, Y + 2, zc + 5},
                                                          {c30, Y + 2, zc + 8},
                                                          {xc + 15, Y + 2, zc},
