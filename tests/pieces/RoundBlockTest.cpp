@@ -96,16 +96,4 @@ TEST_F(RoundDrawing, SideViewFlattensTheRimsAndTurningChangesNothing) {
   EXPECT_EQ(round->SizeY, 40);
 }
 
-TEST_F(RoundDrawing, WireframeLeavesEverythingHollow) {
-  rc.switches.Wireframe = true;
-  rc.switches.Shading = true;
-  auto round = Make(2, 2);
-  round->Draw(canvas, rc);
-  for (const auto& call : canvas.calls) {
-    if (call.kind == Kind::Rectangle || call.kind == Kind::Ellipse) {
-      EXPECT_EQ(call.style, BrushStyle::Clear);
-    }
-  }
-}
-
 }  // namespace
