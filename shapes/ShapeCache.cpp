@@ -1,7 +1,9 @@
 #include "shapes/ShapeCache.h"
 
 #include <exception>
+#include <filesystem>
 
+#include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "shapes/DrawClass.h"
@@ -41,27 +43,37 @@ bool TShapeCache::RegisterShape(std::unique_ptr<TDrawClass>& shape) {
   return true;
 }
 
-std::vector<std::pair<std::string, std::vector<std::string>>> TShapeCache::ShapeFiles() const {
-  std::vector<std::pair<std::string, std::vector<std::string>>> files;
+std::vector<TShapeCache::ShapeFile> TShapeCache::ShapeFiles() const {
+  std::vector<ShapeFile> files;
   for (const auto& entry : shapes_) {
     const TDrawClass& shape = *entry.second;
     auto file = files.begin();
-    while (file != files.end() && !SameIniName(file->first, shape.FileName)) ++file;
+    while (file != files.end() && !SameIniName(file->name, shape.FileName)) ++file;
     if (file == files.end()) {
-      files.emplace_back(shape.FileName, std::vector<std::string>());
+      files.push_back({shape.FileName, {}, {}});
       file = files.end() - 1;
-      try {
-        file->second = ReadTextLines(PartFilePath(partsFolder_, shape.FileName));
-      } catch (const std::exception&) {
-        // A missing or unreadable file is written afresh.
+      const std::string path = PartFilePath(partsFolder_, shape.FileName);
+      std::error_code missing;
+      if (std::filesystem::exists(path, missing)) {
+        try {
+          file->lines = ReadTextLines(path);
+        } catch (const std::exception& error) {
+          file->readError = error.what();
+        }
       }
     }
-    WriteShape(shape, file->second);
+    WriteShape(shape, file->lines);
   }
   return files;
 }
 
 void TShapeCache::SaveAllShapes() const {
-  for (const auto& file : ShapeFiles())
-    WriteTextLines(PartFilePath(partsFolder_, file.first), file.second);
+  std::string unread;
+  for (const ShapeFile& file : ShapeFiles()) {
+    if (file.readError.empty())
+      WriteTextLines(PartFilePath(partsFolder_, file.name), file.lines);
+    else if (unread.empty())
+      unread = file.readError;
+  }
+  if (!unread.empty()) throw FileError(unread);
 }

@@ -23,10 +23,18 @@ class TShapeCache {
   // caller and false is returned.
   bool RegisterShape(std::unique_ptr<TDrawClass>& shape);
   // Every cached shape written into its file, each file replaced through a
-  // temporary file. Files that cannot be read are started afresh.
+  // temporary file. A missing file is started afresh; a file that exists but
+  // cannot be read is left alone (its other sections would be lost) and its
+  // read error is raised once the other files are written.
   void SaveAllShapes() const;
+
+  struct ShapeFile {
+    std::string name;
+    std::vector<std::string> lines;
+    std::string readError;  // not empty: the file exists but could not be read
+  };
   // The files SaveAllShapes would write, with their lines, in cache order.
-  std::vector<std::pair<std::string, std::vector<std::string>>> ShapeFiles() const;
+  std::vector<ShapeFile> ShapeFiles() const;
 
   const std::string& PartsFolder() const { return partsFolder_; }
   int Count() const { return static_cast<int>(shapes_.size()); }

@@ -200,3 +200,16 @@ TEST_F(GeneralPiece, SaveAllShapesWritesEveryCachedShapeIntoItsFile) {
   // What was written reads back as what was cached.
   EXPECT_EQ(ShapeDifference(*ParseShape(mine, "mine.dat", "long"), *shape), "");
 }
+
+TEST_F(GeneralPiece, SaveAllShapesLeavesAFileItCannotReadAlone) {
+  ASSERT_EQ(std::system(("mkdir " + folder + "odd.dat").c_str()), 0);  // exists, cannot be read
+  auto odd = BrickShape();
+  odd->FileName = "odd.dat";
+  ASSERT_TRUE(cache->RegisterShape(odd));
+  auto other = BrickShape();
+  other->FileName = "other.dat";
+  ASSERT_TRUE(cache->RegisterShape(other));
+  EXPECT_THROW(cache->SaveAllShapes(), FileError);
+  EXPECT_FALSE(FileExists(folder + "odd.dat"));
+  EXPECT_EQ(ReadTextLines(folder + "other.dat").front(), "[brick]");  // the others are saved
+}
