@@ -134,13 +134,6 @@ TEST(PartFile, DrawOrdersStudsBitmapAndTurnShift) {
   EXPECT_EQ(lines[13], "BS=1,0");
 }
 
-TEST(PartFile, ShortStudValuesAreIgnored) {
-  // "1,1, 0,0" has eight characters: the stud is lost, as it always was.
-  const auto shape = Parse({"NP=1", "P1=3, 1, 0,0,8, 20,0,8, 0,20,8", "TS=1,1, 0,0", "BS=1,1, 20,0"});
-  EXPECT_EQ(shape->TopStudCount, 0);
-  EXPECT_EQ(shape->BottomTubeCount, 1);
-}
-
 TEST(PartFile, EntriesNamingNoFaceAreDropped) {
   const auto shape = Parse({"NP=2", "P1=3, 1, 0,0,8, 20,0,8, 0,20,8", "P2=3, 1, 0,0,0, 1,0,0, 0,1,0",
                             "Q1=5 ,2,0,3,1", "Q2=9 ,1", "TS=7,2, 10,10, 30,10",
