@@ -28,7 +28,8 @@ void TDrawClass::Assign(const TDrawClass& source) {
   if (this == &source) return;
   *this = source;
   bitmap_ = Bitmap();
-  bitmapPath_.clear();
+  bitmapName_.clear();
+  bitmapFolder_.clear();
   bitmapTried_ = false;
 }
 

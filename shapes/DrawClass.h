@@ -112,6 +112,6 @@ class TDrawClass {
 
   // The picture of the bitmap face, read on first use; a failed read is not retried.
   mutable Bitmap bitmap_;
-  mutable std::string bitmapPath_;
+  mutable std::string bitmapName_, bitmapFolder_;
   mutable bool bitmapTried_ = false;
 };

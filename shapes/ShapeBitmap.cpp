@@ -13,12 +13,13 @@
 #include "shapes/DrawClass.h"
 
 const Bitmap* TDrawClass::FaceBitmap() const {
-  const std::string path = PartFilePath(PartsFolder, BitmapName);
-  if (!bitmapTried_ || path != bitmapPath_) {
+  // Read once per name; painting again costs nothing.
+  if (!bitmapTried_ || bitmapName_ != BitmapName || bitmapFolder_ != PartsFolder) {
     bitmapTried_ = true;
-    bitmapPath_ = path;
+    bitmapName_ = BitmapName;
+    bitmapFolder_ = PartsFolder;
     try {
-      bitmap_ = ReadBmp(path);
+      bitmap_ = ReadBmp(PartFilePath(PartsFolder, BitmapName));
     } catch (const std::exception&) {
       bitmap_ = Bitmap();
     }
