@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTimer>
 #include <cmath>
 
 #include "platform/PictureFile.h"
@@ -215,4 +216,26 @@ TEST_F(MainWindowTest, HintsSwitchTheToolTipsOfTheWholeProgram) {
   window->mHints->trigger();
   EXPECT_TRUE(window->State().Prefs.Hints);
   EXPECT_TRUE(toolTipEventKept());
+}
+
+TEST_F(MainWindowTest, LightDirectionDialogFromTheOptionsMenu) {
+  auto answer = [](bool ok) {
+    QTimer::singleShot(0, [ok] {
+      auto* dialog = qobject_cast<TfrmSetLight*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->windowTitle().toStdString(), "Set light direction");
+      dialog->chkPreview->setChecked(true);
+      dialog->rxsX->setValue(10);
+      ok ? dialog->accept() : dialog->reject();
+    });
+  };
+  const float sides = View().FaceLight[1];
+  answer(false);
+  window->findChild<QAction*>("mAdjustLight")->trigger();
+  EXPECT_EQ(View().LightDirection[0], -7);
+  EXPECT_FLOAT_EQ(View().FaceLight[1], sides);  // back to the old light at once
+  answer(true);
+  window->findChild<QAction*>("mAdjustLight")->trigger();
+  EXPECT_EQ(View().LightDirection[0], 10);
+  EXPECT_GT(View().FaceLight[1], sides);
 }
