@@ -29,6 +29,7 @@ struct RenderOptions {
   bool shading = false, wireframe = false, hideStuds = false, antialias = false;
   bool seeThroughBaseplate = false;
   StudStyle studs = StudStyle::Fast;
+  int detail = 0;
 };
 
 int ParseInt(const std::string& text, const std::string& option) {
@@ -87,6 +88,9 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
       o.shading = true;
     } else if (a == "--wireframe") {
       o.wireframe = true;
+    } else if (a == "--detail") {
+      o.detail = ParseInt(NextValue(args, i), a);
+      if (o.detail < 0 || o.detail > 2) throw UsageError{"--detail takes 0, 1 or 2"};
     } else if (a == "--see-through-baseplate") {
       o.seeThroughBaseplate = true;
     } else if (a == "--hide-studs") {
@@ -173,6 +177,7 @@ int RunRender(const std::vector<std::string>& args) {
   rc.switches.Shading = o.shading;
   rc.switches.Wireframe = o.wireframe;
   rc.switches.SeeThroughBaseplate = o.seeThroughBaseplate;
+  rc.switches.DetailLevel = o.detail;
   rc.switches.Studs = o.studs;
   rc.switches.StudsHidden = o.hideStuds || !studsShown;
   TScene scene(document, rc);

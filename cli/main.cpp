@@ -12,7 +12,7 @@ const char* kUsage =
     "usage: brikolo-cli render MODEL OUT [--size WxH] [--view ROTX,ROTZ] [--zoom SCALEBAR]\n"
     "                          [--offset OFFX,OFFY] [--background RRGGBB] [--shading]\n"
     "                          [--wireframe] [--studs fast|better|best] [--hide-studs]\n"
-    "                          [--antialias] [--see-through-baseplate]\n"
+    "                          [--antialias] [--see-through-baseplate] [--detail 0|1|2]\n"
     "       brikolo-cli convert IN OUT [--program-dir DIR]\n"
     "       brikolo-cli info MODEL\n";
 
