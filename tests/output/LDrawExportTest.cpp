@@ -126,14 +126,6 @@ TEST(LDrawExport, PiecesWithoutMappingAreLeftOutAndBlankLettersBecomeBoxes) {
   EXPECT_EQ(list[1]->PartName, "3001");  // found by kind and size, it takes the record's name
 }
 
-TEST(LDrawExport, WideCoordinatesDoNotOverflow) {
-  TBlock b(0, 0, 0, 2, 2, 3, 0xFFFFFF, true, false, false, "3003");
-  b.X = 2147483600;
-  b.Z = 2147483600;
-  auto out = ExportOne(b, {"B 2 2 3 1 16 0 0 0 0 3003.DAT 0"});
-  EXPECT_EQ(out.lines[0].substr(0, 28), "1 15 2147483620 -2147483624 ");
-}
-
 TEST(LDrawFile, SavedThroughTheProgramFoldersList) {
   TempFolder folder;
   WriteBytes(folder / "bo2ld.lst", "; test list\r\n" + kBrick2x4Record + "\r\n");

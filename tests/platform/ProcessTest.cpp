@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "platform/Error.h"
 #include "platform/Process.h"
 #include "platform/TextFile.h"
 
@@ -45,13 +44,4 @@ TEST(Process, ProgramNotWaitedForLeavesNoChildBehind) {
   int status = 0;
   EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
-}
-
-TEST(Process, CurrentFolderCanBeChangedAndRestored) {
-  const std::string before = GetCurrentFolder();
-  SetCurrentFolder("/tmp");
-  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical("/tmp"));
-  EXPECT_THROW(SetCurrentFolder("/no/such/folder"), FileError);
-  SetCurrentFolder(before);
-  EXPECT_EQ(GetCurrentFolder(), before);
 }
