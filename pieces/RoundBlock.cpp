@@ -37,6 +37,7 @@ bool TRoundBlock::HasStudAt(int sizeX, int i, int j) {
 }
 
 void TRoundBlock::TopStuds(Canvas& canvas, RenderContext& rc) {
+  if (SizeX > 160) return;  // no pattern this wide: no studs, and no need to look
   const int nx = SizeX / 20, ny = SizeY / 20;
   const int top = Saturate32(Top());
   for (int i = 1; i <= nx; ++i) {
