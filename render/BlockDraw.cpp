@@ -133,7 +133,9 @@ void TBlock::DrawOctant7(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 7
 
 void TBlock::TopStuds(Canvas& canvas, RenderContext& rc) {
   // Feet are collected a hundred at a time and each batch is drawn last-first.
-  const int nx = SizeX / 20, ny = SizeY / 20;
+  const int top = static_cast<int>(Top());
+  const StudGrid g = VisibleStudGrid(rc.view, canvas.width(), canvas.height(), X + 10LL,
+                                     Y + 10LL, top, SizeX / 20, SizeY / 20);
   int collected = 0;
   auto flush = [&]() {
     rc.Project(collected);
@@ -141,9 +143,8 @@ void TBlock::TopStuds(Canvas& canvas, RenderContext& rc) {
       DrawStud(canvas, rc, rc.ScreenPoints[k].x, rc.ScreenPoints[k].y);
     collected = 0;
   };
-  const int top = static_cast<int>(Top());
-  for (int i = 0; i < nx; ++i) {
-    for (int j = 0; j < ny; ++j) {
+  for (int i = g.i0; i < g.i1; ++i) {
+    for (int j = g.j0; j < g.j1; ++j) {
       if (collected == RenderContext::kMaxPoints) flush();
       rc.ModelPoints[collected++] = {X + 10 + 20 * i, Y + 10 + 20 * j, top};
     }
@@ -154,9 +155,12 @@ void TBlock::TopStuds(Canvas& canvas, RenderContext& rc) {
 void TBlock::BottomTubes(Canvas& canvas, RenderContext& rc) {
   const int nx = SizeX / 20, ny = SizeY / 20;
   if (nx < 2) return;
-  for (int k = 1; k <= nx - 1; ++k) {
-    for (int m = 1; m <= ny - 1; ++m) {
-      const TPoint c = rc.view.ProjectPoint(X + 20 * k, Y + 20 * m, Z);
+  // Tube k, m (from 1) sits at X + 20 k, Y + 20 m.
+  const StudGrid g = VisibleStudGrid(rc.view, canvas.width(), canvas.height(), X + 20LL, Y + 20LL,
+                                     Z, nx - 1, ny - 1);
+  for (int k = g.i0; k < g.i1; ++k) {
+    for (int m = g.j0; m < g.j1; ++m) {
+      const TPoint c = rc.view.ProjectPoint(X + 20 * (k + 1), Y + 20 * (m + 1), Z);
       DrawTubeOctagon(canvas, rc, c.x, c.y);
     }
   }

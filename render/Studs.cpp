@@ -1,5 +1,8 @@
 #include "render/Studs.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "render/RenderContext.h"
 
 void StudOctagon(const RenderContext& rc, int p, int q, TPoint* out) {
@@ -75,4 +78,43 @@ void DrawTubeOctagon(Canvas& canvas, const RenderContext& rc, int cx, int cy) {
   StudOctagon(rc, cx, cy, p);
   p[8] = p[0];
   canvas.polyline(p, 9);
+}
+
+StudGrid VisibleStudGrid(const TView& view, int width, int height, long long x0, long long y0,
+                         int z, int nx, int ny) {
+  StudGrid g{0, std::max(nx, 0), 0, std::max(ny, 0)};
+  if (static_cast<long long>(g.i1) * g.j1 <= StudGrid::kExactGrid) return g;
+  // Where the canvas corners (with a margin for the stud's size) meet the
+  // plane of the feet; the feet outside that box cannot show.
+  const double m00 = view.ProjectionMatrix[0][0], m10 = view.ProjectionMatrix[1][0];
+  const double m30 = view.ProjectionMatrix[3][0], m40 = view.ProjectionMatrix[4][0];
+  const double m50 = view.ProjectionMatrix[5][0];
+  const double s = view.ViewScale;
+  const double det = m00 * m40 - m10 * m30;
+  if (s > 0 && std::fabs(det) > 1e-3) {
+    const double margin = 64 + 10 * s;
+    double xmin = 1e300, xmax = -1e300, ymin = 1e300, ymax = -1e300;
+    for (double sx : {-margin, width + margin})
+      for (double sy : {-margin, height + margin}) {
+        const double a = (sx - view.ViewCenterX) / s;
+        const double b = (view.ViewCenterY - sy) / s - z * m50;
+        const double x = (a * m40 - m10 * b) / det, y = (m00 * b - a * m30) / det;
+        xmin = std::min(xmin, x), xmax = std::max(xmax, x);
+        ymin = std::min(ymin, y), ymax = std::max(ymax, y);
+      }
+    auto clampIndex = [](double v, int n) {
+      return static_cast<int>(std::clamp(v, 0.0, static_cast<double>(n)));
+    };
+    g.i0 = clampIndex(std::floor((xmin - x0) / 20) - 1, g.i1);
+    g.i1 = clampIndex(std::ceil((xmax - x0) / 20) + 1, g.i1);
+    g.j0 = clampIndex(std::floor((ymin - y0) / 20) - 1, g.j1);
+    g.j1 = clampIndex(std::ceil((ymax - y0) / 20) + 1, g.j1);
+  }
+  // Seen edge-on a huge grid can still fill the picture: keep to a bound.
+  const long long rows = std::max(g.j1 - g.j0, 1);
+  if (static_cast<long long>(g.i1 - g.i0) * rows > StudGrid::kMaxGrid)
+    g.i1 = g.i0 + static_cast<int>(std::max(StudGrid::kMaxGrid / rows, 1LL));
+  if (static_cast<long long>(g.j1 - g.j0) > StudGrid::kMaxGrid)
+    g.j1 = g.j0 + static_cast<int>(StudGrid::kMaxGrid);
+  return g;
 }

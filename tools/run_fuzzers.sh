@@ -7,7 +7,7 @@ seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
 for target in "$build"/tests/fuzz/Fuzz*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus="$build/fuzz-corpus/$name"
   mkdir -p "$corpus"

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "model/BlockList.h"
 #include "render/RenderContext.h"
+#include "render/Studs.h"
 #include "render/ViewControls.h"
 #include "tests/support/RecordingCanvas.h"
 
@@ -263,4 +266,39 @@ TEST(DrawAll, SkipsPiecesAboveTheStepLimit) {
   list.StepLimit = 3;
   list.DrawAll(f.canvas, f.rc);
   EXPECT_EQ(f.canvas.Count(Kind::Polygon), 4);
+}
+
+TEST(BoxDraw, AHugePieceFromADamagedFileDrawsOnlyTheStudsTheCanvasShows) {
+  Fixture f(60, 30);
+  TBlock huge;
+  huge.X = -1000000000;
+  huge.Y = -1000000000;
+  huge.SizeX = 2000000000;
+  huge.SizeY = 2000000000;
+  huge.SizeZ = 8;
+  huge.HasStuds = true;
+  huge.Draw(f.canvas, f.rc);
+  const int studs = f.canvas.Count(Kind::Polyline) - 2;
+  EXPECT_GT(studs, 100);
+  EXPECT_LE(studs, StudGrid::kMaxGrid);
+  // Every foot that was left out lies off the canvas: compare a large plate
+  // drawn whole (stud by stud) with the clipped drawing.
+  TBlock plate;
+  plate.X = -2000;
+  plate.Y = -2000;
+  plate.SizeX = 4000;  // 200 by 200 studs: more than a real piece ever has
+  plate.SizeY = 4000;
+  plate.SizeZ = 8;
+  plate.HasStuds = true;
+  f.canvas.Clear();
+  plate.TopStuds(f.canvas, f.rc);
+  std::set<std::pair<int, int>> drawn;
+  for (const auto& c : f.canvas.Only(Kind::Polyline)) drawn.insert({c.points[9].x, c.points[9].y});
+  for (int i = 0; i < 200; ++i)
+    for (int j = 0; j < 200; ++j) {
+      const TPoint foot = f.P(-2000 + 10 + 20 * i, -2000 + 10 + 20 * j, 8);
+      if (foot.x < 0 || foot.y < 0 || foot.x >= 800 || foot.y >= 600) continue;
+      const std::pair<int, int> left{foot.x - f.rc.view.StudRadiusX, foot.y + f.rc.view.StudHalfY};
+      ASSERT_TRUE(drawn.count(left)) << i << "," << j;
+    }
 }
