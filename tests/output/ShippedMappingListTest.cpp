@@ -6,11 +6,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "model/Block.h"
 #include "output/LDrawExport.h"
+#include "model/FieldScanner.h"
 #include "output/MappingList.h"
 #include "platform/TextFile.h"
 #include "shapes/ShapeCache.h"
@@ -313,4 +316,67 @@ TEST(ShippedMappingList, TheNewModelsBaseplateIsMapped) {
   LDrawExportResult out;
   ConvertPiece(sized, list, out);
   EXPECT_EQ(sized.PartName, "3811");
+}
+
+namespace {
+
+// A palette piece as the entry text makes it: "[letter ]LxWxH[|part]" or
+// "G file, section[|part]", sizes in studs and plates, studs on.
+std::unique_ptr<TBlock> PalettePiece(std::string entry, TShapeCache& shapes) {
+  std::string part;
+  if (auto bar = entry.find('|'); bar != std::string::npos) {
+    part = entry.substr(bar + 1);
+    entry.resize(bar);
+  }
+  char letter = 'B';
+  if (!entry.empty() && entry[0] >= 'A' && entry[0] <= 'Z') {
+    letter = entry[0];
+    entry.erase(0, 1);
+  }
+  auto piece = CreateEmptyBlock(letter);
+  piece->HasStuds = true;
+  piece->PartName = part;
+  if (letter == 'G') {
+    const auto comma = entry.find(',');
+    piece->LoadShape(shapes, Trim(entry.substr(0, comma)), Trim(entry.substr(comma + 1)));
+    return piece;
+  }
+  int l = 0, w = 0, h = 0;
+  std::sscanf(entry.c_str(), "%dx%dx%d", &l, &w, &h);
+  piece->SizeX = 20 * l;
+  piece->SizeY = 20 * w;
+  piece->SizeZ = 8 * h;
+  // Roofs, corners and ridge corners made 3 along x by 2 along y are told apart.
+  if ((letter == 'T' || letter == 'C' || letter == 'I') && l == 3 && w == 2) piece->Variant = 1;
+  return piece;
+}
+
+}  // namespace
+
+TEST(ShippedMappingList, EveryPalettePieceFindsARecord) {
+  // Pieces for which the parts library has no part we know the make of.
+  const std::set<std::string> withoutPart = {
+      "R 4x4x3", "W 1x3x9", "W 1x6x9", "D 1x4x15",
+      "G parts.dat, pillar2x2", "G parts.dat, lamp1x2", "G parts.dat, wedgeplate2x4"};
+  TShapeCache shapes(kSourceData + "parts/");
+  int checked = 0;
+  for (const std::string& line : ReadTextLines(kSourceData + "Brikolo.ini")) {
+    if (line.rfind("Brick", 0) != 0 || line.find('=') == std::string::npos) continue;
+    const std::string entry = line.substr(line.find('=') + 1);
+    if (withoutPart.count(entry)) continue;
+    std::unique_ptr<TBlock> piece;
+    try {
+      piece = PalettePiece(entry, shapes);
+    } catch (const std::exception& error) {
+      ADD_FAILURE() << entry << ": " << error.what();
+      continue;
+    }
+    TMappingList list = TMappingList::FromLines(ShippedLines());
+    const std::size_t records = list.Records().size();
+    std::vector<std::string> problems;
+    EXPECT_TRUE(list.FindMapping(*piece, problems).Found) << entry;
+    EXPECT_EQ(list.Records().size(), records) << entry << " made a record of its own";
+    ++checked;
+  }
+  EXPECT_GT(checked, 50);
 }
