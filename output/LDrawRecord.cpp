@@ -26,8 +26,8 @@ std::optional<TLDrawRecord> ParseMappingLine(const std::string& line) {
 }
 
 std::string FormatMappingLine(const TLDrawRecord& r) {
-  const char letter[2] = {r.TypeLetter, '\0'};
-  return Format("%s %d %d %d %d %d %d %d %d %d %s.DAT %d %s %s", letter, r.Width, r.Length,
+  return std::string(1, r.TypeLetter) +
+         Format(" %d %d %d %d %d %d %d %d %d %s.DAT %d %s %s", r.Width, r.Length,
                 r.Height, r.Studs, r.Reserved, r.OffsetAlong, r.OffsetUp, r.OffsetAcross,
                 r.Rotation, r.LDrawName.c_str(), r.Marker, r.DefinitionFile.c_str(),
                 r.Section.c_str());

@@ -52,7 +52,7 @@ TMapping MappingOf(const TLDrawRecord& r, const TBlock& piece) {
   m.OffsetUp = r.OffsetUp;
   m.OffsetAcross = r.OffsetAcross;
   m.Rotation = r.Rotation;
-  if (NeedsExtraQuarterTurn(r, piece)) m.Rotation = (r.Rotation & ~3) | ((r.Rotation + 1) & 3);
+  if (NeedsExtraQuarterTurn(r, piece)) m.Rotation = (r.Rotation & ~3) | (((r.Rotation & 3) + 1) & 3);
   return m;
 }
 
