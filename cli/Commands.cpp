@@ -11,6 +11,7 @@
 #include "model/Document.h"
 #include "platform/Application.h"
 #include "platform/PictureFile.h"
+#include "platform/TextCase.h"
 #include "platform/TextFile.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
@@ -115,12 +116,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   return o;
 }
 
-std::string LowerExtension(const std::string& name) {
-  std::string ext = FileExtension(name);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext;
-}
+std::string LowerExtension(const std::string& name) { return LowerCase(FileExtension(name)); }
 
 // Loads a complete model, reporting skipped lines; false when it cannot be read.
 bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shapes,

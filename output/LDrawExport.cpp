@@ -8,6 +8,7 @@
 #include "output/LDrawColour.h"
 #include "output/MappingList.h"
 #include "platform/Error.h"
+#include "platform/TextCase.h"
 #include "platform/TextFile.h"
 
 const char* const kLDrawMatrices[8] = {
@@ -88,7 +89,5 @@ LDrawExportResult SaveLDrawFile(const std::string& fileName, TBlockList& list,
 }
 
 bool IsLDrawFileName(const std::string& fileName) {
-  std::string ext = FileExtension(fileName);
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext == ".dat";
+  return LowerCase(FileExtension(fileName)) == ".dat";
 }

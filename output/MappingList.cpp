@@ -1,21 +1,11 @@
 #include "output/MappingList.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <strings.h>
-
 #include "model/Block.h"
 #include "platform/Error.h"
+#include "platform/TextCase.h"
 #include "platform/TextFile.h"
 
 namespace {
-
-bool SameText(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && ::strcasecmp(a.c_str(), b.c_str()) == 0;
-}
 
 bool StudsMatch(const TLDrawRecord& r, const TBlock& piece) {
   return (r.Studs == 1) == piece.HasStuds;
@@ -74,34 +64,6 @@ TMappingList TMappingList::Load(const std::string& fileName) {
   TMappingList list = FromLines(ReadTextLines(fileName));
   list.fileName_ = fileName;
   return list;
-}
-
-void AppendTextLine(const std::string& fileName, const std::string& line) {
-  const std::string native = NativePath(fileName);
-  int fd = ::open(native.c_str(), O_RDWR | O_APPEND);
-  if (fd < 0)
-    throw FileError(
-        Format("Cannot write to file \"%s\". %s", fileName.c_str(), std::strerror(errno)));
-  std::string bytes;
-  char last = '\n';
-  const off_t size = ::lseek(fd, 0, SEEK_END);
-  if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
-  if (last != '\n') bytes = "\r\n";
-  bytes += line;
-  bytes += "\r\n";
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int error = errno;
-      ::close(fd);
-      throw FileError(Format("Write error on \"%s\". %s", fileName.c_str(), std::strerror(error)));
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (::close(fd) != 0)
-    throw FileError(Format("Write error on \"%s\". %s", fileName.c_str(), std::strerror(errno)));
 }
 
 void TMappingList::Append(const TLDrawRecord& record) {

@@ -44,7 +44,3 @@ class TMappingList {
   std::vector<TLDrawRecord> records_;
   std::vector<std::string> problems_;
 };
-
-// Appends one line to a text file, adding the missing line end of its last
-// line first; raises FileError with the system's message.
-void AppendTextLine(const std::string& fileName, const std::string& line);

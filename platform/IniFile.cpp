@@ -29,14 +29,6 @@ bool SectionHeader(const std::string& line, std::string& name) {
 
 }  // namespace
 
-bool SameIniName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
   if (FileExists(fileName_)) Parse(ReadTextLines(fileName_));
@@ -70,7 +62,7 @@ void TIniFile::Parse(const std::vector<std::string>& lines) {
 
 const TIniFile::Section* TIniFile::FindSection(const std::string& name) const {
   for (const Section& s : sections_)
-    if (!s.name.empty() && SameIniName(s.name, name)) return &s;
+    if (!s.name.empty() && SameText(s.name, name)) return &s;
   return nullptr;
 }
 
@@ -80,7 +72,7 @@ TIniFile::Section* TIniFile::FindSection(const std::string& name) {
 
 const TIniFile::Line* TIniFile::FindKey(const Section& section, const std::string& key) {
   for (const Line& l : section.lines)
-    if (!l.key.empty() && SameIniName(l.key, key)) return &l;
+    if (!l.key.empty() && SameText(l.key, key)) return &l;
   return nullptr;
 }
 
@@ -121,7 +113,7 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
   }
   Line line{key + "=" + value, key, value};
   for (Line& l : s->lines)
-    if (!l.key.empty() && SameIniName(l.key, key)) {
+    if (!l.key.empty() && SameText(l.key, key)) {
       l = std::move(line);
       return;
     }
@@ -137,7 +129,7 @@ void TIniFile::WriteInteger(const std::string& section, const std::string& key, 
 
 void TIniFile::EraseSection(const std::string& section) {
   for (auto it = sections_.begin(); it != sections_.end();)
-    it = (!it->name.empty() && SameIniName(it->name, section)) ? sections_.erase(it) : it + 1;
+    it = (!it->name.empty() && SameText(it->name, section)) ? sections_.erase(it) : it + 1;
 }
 
 std::vector<std::string> TIniFile::Lines() const {

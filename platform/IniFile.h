@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextCase.h"
+
 // A settings file of sections in brackets and key=value lines. Names of
 // sections and keys are compared without regard to case; lines we do not
 // understand and keys we never touch are kept as they were, and values are
@@ -50,6 +52,3 @@ class TIniFile {
   std::string fileName_;
   std::vector<Section> sections_;
 };
-
-// Case-insensitive comparison of ASCII names.
-bool SameIniName(const std::string& a, const std::string& b);

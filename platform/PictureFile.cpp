@@ -14,6 +14,7 @@ extern "C" {
 
 #include "platform/Error.h"
 #include "platform/QtCanvas.h"
+#include "platform/TextCase.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -161,10 +162,7 @@ void WriteJpeg(const std::string& path, const Bitmap& picture, int quality) {
 }
 
 bool IsJpegName(const std::string& path) {
-  std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower.find(".jpg") != std::string::npos;
+  return LowerCase(path).find(".jpg") != std::string::npos;
 }
 
 Bitmap ReadPicture(const std::string& path) {

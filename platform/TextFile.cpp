@@ -89,23 +89,34 @@ std::vector<std::string> ReadTextLines(const std::string& path) {
   return SplitLines(ReadFileBytes(path));
 }
 
+namespace {
+
+// Writes all bytes to an open descriptor; returns 0 or the system's error.
+int WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+}  // namespace
+
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   std::string target = NativePath(path);
   std::string temp = target + ".tmp~";
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (fd < 0)
     throw FileError(Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(errno)));
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int error = errno;
-      ::close(fd);
-      ::unlink(temp.c_str());
-      throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
-    }
-    done += static_cast<std::size_t>(n);
+  if (int error = WriteAll(fd, bytes)) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
   }
   if (::fsync(fd) != 0 || ::close(fd) != 0) {
     int error = errno;
@@ -120,6 +131,24 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
     ::unlink(temp.c_str());
     throw FileError(Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(error)));
   }
+}
+
+void AppendTextLine(const std::string& path, const std::string& line) {
+  const std::string native = NativePath(path);
+  int fd = ::open(native.c_str(), O_RDWR | O_APPEND);
+  if (fd < 0)
+    throw FileError(
+        Format("Cannot write to file \"%s\". %s", path.c_str(), std::strerror(errno)));
+  std::string bytes;
+  char last = '\n';
+  const off_t size = ::lseek(fd, 0, SEEK_END);
+  if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
+  if (last != '\n') bytes = "\r\n";
+  bytes += line;
+  bytes += "\r\n";
+  int error = WriteAll(fd, bytes);
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error) throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {

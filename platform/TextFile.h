@@ -24,3 +24,8 @@ std::vector<std::string> ReadTextLines(const std::string& path);
 // as it was. Raises FileError with the system's message.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Appends one line to an existing text file, adding the missing line end of
+// its last line first; the file's other bytes stay as they were. Raises
+// FileError with the system's message.
+void AppendTextLine(const std::string& path, const std::string& line);

@@ -10,15 +10,9 @@
 #include "model/ColorTable.h"
 #include "model/FieldScanner.h"
 #include "platform/Error.h"
-#include "platform/IniFile.h"
+#include "platform/TextCase.h"
 #include "platform/TextFile.h"
 #include "shapes/DrawClass.h"
-
-bool NameLess(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(),
-      [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
-}
 
 namespace {
 
@@ -127,7 +121,7 @@ bool EndsSection(const std::string& line) { return line.empty() || line[0] == '[
 std::size_t FindHeader(const std::vector<std::string>& lines, const std::string& section) {
   const std::string header = "[" + section + "]";
   for (std::size_t i = 0; i < lines.size(); ++i)
-    if (SameIniName(lines[i], header)) return i;
+    if (SameText(lines[i], header)) return i;
   return lines.size();
 }
 
@@ -247,7 +241,7 @@ std::string PartFilePath(const std::string& partsFolder, const std::string& file
   std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error), end;
   for (; !error && it != end; it.increment(error)) {
     const std::string candidate = it->path().filename().string();
-    if (SameIniName(candidate, name)) return folder + candidate;
+    if (SameText(candidate, name)) return folder + candidate;
   }
   return exact;
 }

@@ -33,6 +33,3 @@ void WriteShape(const TDrawClass& shape, std::vector<std::string>& lines);
 // The section names of a part file, in file order.
 std::vector<std::string> SectionNames(const std::vector<std::string>& lines);
 
-// Case-insensitive ordering of names, as the files use them; SameIniName
-// (platform/IniFile.h) is the matching equality.
-bool NameLess(const std::string& a, const std::string& b);

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/Error.h"
-#include "platform/IniFile.h"
+#include "platform/TextCase.h"
 #include "platform/TextFile.h"
 #include "shapes/DrawClass.h"
 #include "shapes/PartFile.h"
@@ -18,7 +18,7 @@ std::string KeyOf(const std::string& fileName, const std::string& sectionName) {
 }  // namespace
 
 bool TShapeCache::KeyLess::operator()(const std::string& a, const std::string& b) const {
-  return NameLess(a, b);
+  return TextLess(a, b);
 }
 
 TShapeCache::TShapeCache(std::string partsFolder) : partsFolder_(std::move(partsFolder)) {}
@@ -48,7 +48,7 @@ std::vector<TShapeCache::ShapeFile> TShapeCache::ShapeFiles() const {
   for (const auto& entry : shapes_) {
     const TDrawClass& shape = *entry.second;
     auto file = files.begin();
-    while (file != files.end() && !SameIniName(file->name, shape.FileName)) ++file;
+    while (file != files.end() && !SameText(file->name, shape.FileName)) ++file;
     if (file == files.end()) {
       files.push_back({shape.FileName, {}, {}});
       file = files.end() - 1;

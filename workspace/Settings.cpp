@@ -70,7 +70,7 @@ void ReadOldPage(const std::vector<std::string>& lines, const std::string& secti
   page.Entries.clear();
   const std::string header = "[" + section + "]";
   std::size_t i = 0;
-  while (i < lines.size() && !SameIniName(lines[i], header)) ++i;
+  while (i < lines.size() && !SameText(lines[i], header)) ++i;
   if (i >= lines.size()) return;  // not found: the page stays empty
   ++i;
   if (i < lines.size()) {

@@ -12,7 +12,7 @@
 #include "shapes/DrawClass.h"
 #include "shapes/GeneralBlock.h"
 #include "shapes/PartFile.h"
-#include "tests/fuzz/NullCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 
 static std::vector<std::string> WriteLines(const TDrawClass& shape) {
   std::vector<std::string> lines;
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RenderContext rc;
     rc.switches.Shading = true;
     rc.switches.DetailLevel = 1;
-    NullCanvas canvas;
+    RecordingCanvas canvas;
     TGeneralBlock piece;
     piece.SetShape(shape.get());
     piece.SizeX = 40;
@@ -48,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           ApplyViewPositions(rc.view, ViewPositions{rotX, rotZ, 10, 0, 0}, 64, 64);
           rc.view.UpdateRiseAndStuds();
           piece.Draw(canvas, rc);
+          canvas.Clear();
         }
       }
     }

@@ -2,7 +2,7 @@
 // are checked against what a raster of views in each octant demands.
 #include <gtest/gtest.h>
 
-#include "platform/IniFile.h"
+#include "platform/TextCase.h"
 #include "platform/TextFile.h"
 #include "shapes/DrawClass.h"
 #include "shapes/PartFile.h"
@@ -37,7 +37,7 @@ TEST(ShippedShapes, DISABLED_WritePaintingOrders) {
     for (const std::string& section : SectionNames(lines)) {
       const auto shape = ParseShape(lines, file, section);
       std::size_t line = 0;
-      while (!SameIniName(lines[line], "[" + section + "]")) ++line;
+      while (!SameText(lines[line], "[" + section + "]")) ++line;
       for (int octant = 0; octant < 8; ++octant) {
         const std::vector<int> order = PainterOrder(*shape, SampleConstraints(*shape, octant));
         ASSERT_FALSE(order.empty()) << section << ": no order for octant " << octant;
