@@ -41,8 +41,7 @@ int ParseInt(const std::string& text, const std::string& option) {
   return static_cast<int>(v);
 }
 
-void ParsePair(const std::string& text, char separator, const std::string& option, int& a,
-               int& b) {
+void ParsePair(const std::string& text, char separator, const std::string& option, int& a, int& b) {
   auto at = text.find(separator);
   if (at == std::string::npos) throw UsageError{"bad value '" + text + "' for " + option};
   a = ParseInt(text.substr(0, at), option);
@@ -100,10 +99,14 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
       o.antialias = true;
     } else if (a == "--studs") {
       const std::string v = NextValue(args, i);
-      if (v == "fast") o.studs = StudStyle::Fast;
-      else if (v == "better") o.studs = StudStyle::Better;
-      else if (v == "best") o.studs = StudStyle::Best;
-      else throw UsageError{"--studs takes fast, better or best"};
+      if (v == "fast")
+        o.studs = StudStyle::Fast;
+      else if (v == "better")
+        o.studs = StudStyle::Better;
+      else if (v == "best")
+        o.studs = StudStyle::Best;
+      else
+        throw UsageError{"--studs takes fast, better or best"};
     } else if (a.size() > 1 && a[0] == '-') {
       throw UsageError{"unknown option '" + a + "'"};
     } else {
@@ -116,7 +119,9 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   return o;
 }
 
-std::string LowerExtension(const std::string& name) { return LowerCase(FileExtension(name)); }
+std::string LowerExtension(const std::string& name) {
+  return LowerCase(FileExtension(name));
+}
 
 // Loads a complete model, reporting skipped lines; false when it cannot be read.
 bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shapes,
@@ -133,7 +138,9 @@ bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shape
   return true;
 }
 
-std::string PartsFolder() { return ProgramFolder() + "parts/"; }
+std::string PartsFolder() {
+  return ProgramFolder() + "parts/";
+}
 
 }  // namespace
 
@@ -209,7 +216,8 @@ int RunConvert(const std::vector<std::string>& args) {
       if (!programDir.empty() && programDir.back() != '/') programDir += '/';
       continue;
     }
-    if (args[i].size() > 1 && args[i][0] == '-') throw UsageError{"unknown option '" + args[i] + "'"};
+    if (args[i].size() > 1 && args[i][0] == '-')
+      throw UsageError{"unknown option '" + args[i] + "'"};
     positional.push_back(args[i]);
   }
   if (positional.size() != 2) throw UsageError{"convert needs IN and OUT"};

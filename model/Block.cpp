@@ -15,7 +15,9 @@ TBlock::TBlock(int x, int y, int z, int sizeX, int sizeY, int sizeZ, TColor colo
       BlockType('B'),
       PartName(partName) {}
 
-std::unique_ptr<TBlock> TBlock::NewEmpty() const { return std::make_unique<TBlock>(); }
+std::unique_ptr<TBlock> TBlock::NewEmpty() const {
+  return std::make_unique<TBlock>();
+}
 
 std::unique_ptr<TBlock> TBlock::Clone() const {
   std::unique_ptr<TBlock> copy = NewEmpty();
@@ -53,21 +55,37 @@ void TBlock::LoadShape(TShapeCache&, const std::string&, const std::string&) {}
 
 int TBlock::TopOver(int x, int y, int w, int d) const {
   const std::int64_t x64 = x, y64 = y;
-  if (x64 + w > X && x64 < Right() && y64 + d > Y && y64 < Back())
-    return static_cast<int>(Top());
+  if (x64 + w > X && x64 < Right() && y64 + d > Y && y64 < Back()) return static_cast<int>(Top());
   return 0;
 }
 
 void TBlock::DrawOctant(int octant, Canvas& canvas, RenderContext& rc) {
   switch (octant) {
-    case 0: DrawOctant0(canvas, rc); break;
-    case 1: DrawOctant1(canvas, rc); break;
-    case 2: DrawOctant2(canvas, rc); break;
-    case 3: DrawOctant3(canvas, rc); break;
-    case 4: DrawOctant4(canvas, rc); break;
-    case 5: DrawOctant5(canvas, rc); break;
-    case 6: DrawOctant6(canvas, rc); break;
-    case 7: DrawOctant7(canvas, rc); break;
-    default: break;
+    case 0:
+      DrawOctant0(canvas, rc);
+      break;
+    case 1:
+      DrawOctant1(canvas, rc);
+      break;
+    case 2:
+      DrawOctant2(canvas, rc);
+      break;
+    case 3:
+      DrawOctant3(canvas, rc);
+      break;
+    case 4:
+      DrawOctant4(canvas, rc);
+      break;
+    case 5:
+      DrawOctant5(canvas, rc);
+      break;
+    case 6:
+      DrawOctant6(canvas, rc);
+      break;
+    case 7:
+      DrawOctant7(canvas, rc);
+      break;
+    default:
+      break;
   }
 }

@@ -45,23 +45,23 @@ class TBlock {
   TBlock& operator=(const TBlock&) = delete;
 
   // The virtual operations in their slot order (slot 0 is the constructor).
-  virtual void Draw(Canvas& canvas, RenderContext& rc);                   // 1
-  virtual void Turn();                                                    // 2
-  virtual void TopStuds(Canvas& canvas, RenderContext& rc);               // 3
-  virtual void BottomTubes(Canvas& canvas, RenderContext& rc);            // 4
-  virtual void GetPosition(int& x, int& y, int& z) const;                 // 5
-  virtual bool HitTest(const TView& view, int px, int py) const;          // 6
-  virtual void DrawOctant0(Canvas& canvas, RenderContext& rc);            // 7
-  virtual void DrawOctant1(Canvas& canvas, RenderContext& rc);            // 8
-  virtual void DrawOctant2(Canvas& canvas, RenderContext& rc);            // 9
-  virtual void DrawOctant3(Canvas& canvas, RenderContext& rc);            // 10
-  virtual void DrawOctant4(Canvas& canvas, RenderContext& rc);            // 11
-  virtual void DrawOctant5(Canvas& canvas, RenderContext& rc);            // 12
-  virtual void DrawOctant6(Canvas& canvas, RenderContext& rc);            // 13
-  virtual void DrawOctant7(Canvas& canvas, RenderContext& rc);            // 14
+  virtual void Draw(Canvas& canvas, RenderContext& rc);           // 1
+  virtual void Turn();                                            // 2
+  virtual void TopStuds(Canvas& canvas, RenderContext& rc);       // 3
+  virtual void BottomTubes(Canvas& canvas, RenderContext& rc);    // 4
+  virtual void GetPosition(int& x, int& y, int& z) const;         // 5
+  virtual bool HitTest(const TView& view, int px, int py) const;  // 6
+  virtual void DrawOctant0(Canvas& canvas, RenderContext& rc);    // 7
+  virtual void DrawOctant1(Canvas& canvas, RenderContext& rc);    // 8
+  virtual void DrawOctant2(Canvas& canvas, RenderContext& rc);    // 9
+  virtual void DrawOctant3(Canvas& canvas, RenderContext& rc);    // 10
+  virtual void DrawOctant4(Canvas& canvas, RenderContext& rc);    // 11
+  virtual void DrawOctant5(Canvas& canvas, RenderContext& rc);    // 12
+  virtual void DrawOctant6(Canvas& canvas, RenderContext& rc);    // 13
+  virtual void DrawOctant7(Canvas& canvas, RenderContext& rc);    // 14
   virtual void LoadShape(TShapeCache& cache, const std::string& fileName,
-                         const std::string& sectionName);                 // 15
-  virtual int TopOver(int x, int y, int w, int d) const;                  // 16
+                         const std::string& sectionName);  // 15
+  virtual int TopOver(int x, int y, int w, int d) const;   // 16
 
   // A new piece of the same class with the record copied; Group 0, not
   // selected, covers 0. The shape is shared, not copied.

@@ -26,7 +26,9 @@ std::unique_ptr<TBlock> TBlockList::Take(int index) {
   return piece;
 }
 
-void TBlockList::Delete(int index) { Take(index); }
+void TBlockList::Delete(int index) {
+  Take(index);
+}
 
 void TBlockList::Clear() {
   for (TBlock* piece : items_) delete piece;
@@ -174,7 +176,7 @@ void TBlockList::Resort(int octant, bool computeCover) {
 
 namespace {
 
-constexpr std::int64_t kCoverCell = 80;      // four studs
+constexpr std::int64_t kCoverCell = 80;        // four studs
 constexpr std::int64_t kMaxCellsPerSide = 64;  // larger pieces are checked against all
 
 std::int64_t CellOf(std::int64_t v) {
@@ -307,7 +309,9 @@ void TBlockList::AddOffsetCopies(TBlockList& source, int x, int y, int z, int oc
   SortedOctant = -1;
 }
 
-int TBlockList::FirstInGroup(int group) const { return NextInGroup(group, -1); }
+int TBlockList::FirstInGroup(int group) const {
+  return NextInGroup(group, -1);
+}
 
 int TBlockList::NextInGroup(int group, int index) const {
   for (int i = index + 1; i < Count(); ++i)

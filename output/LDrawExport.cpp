@@ -12,10 +12,10 @@
 #include "platform/TextFile.h"
 
 const char* const kLDrawMatrices[8] = {
-    "  1   0  0    0  1  0   0   0  1",     "  0   0 -1    0  1  0   1   0  0",
-    " -1   0  0    0  1  0   0   0 -1",     "  0   0  1    0  1  0  -1   0  0",
-    "  0.7 0 -0.7  0  1  0   0.7 0  0.7",   " -0.7 0 -0.7  0  1  0   0.7 0 -0.7",
-    " -0.7 0  0.7  0  1  0  -0.7 0 -0.7",   "  0.7 0  0.7  0  1  0  -0.7 0  0.7",
+    "  1   0  0    0  1  0   0   0  1",   "  0   0 -1    0  1  0   1   0  0",
+    " -1   0  0    0  1  0   0   0 -1",   "  0   0  1    0  1  0  -1   0  0",
+    "  0.7 0 -0.7  0  1  0   0.7 0  0.7", " -0.7 0 -0.7  0  1  0   0.7 0 -0.7",
+    " -0.7 0  0.7  0  1  0  -0.7 0 -0.7", "  0.7 0  0.7  0  1  0  -0.7 0  0.7",
 };
 
 namespace {
@@ -34,7 +34,9 @@ const char* TyreOf(const std::string& partName) {
   return nullptr;
 }
 
-int PositiveMod4(std::int64_t v) { return static_cast<int>(((v % 4) + 4) % 4); }
+int PositiveMod4(std::int64_t v) {
+  return static_cast<int>(((v % 4) + 4) % 4);
+}
 
 }  // namespace
 
@@ -55,16 +57,29 @@ void ConvertPiece(TBlock& piece, TMappingList& mapping, LDrawExportResult& out) 
     y += m.OffsetUp;
     d = PositiveMod4(std::int64_t{piece.Direction} + (m.Rotation & 3));
     switch (d) {
-      case 0: x -= m.OffsetAlong; z += m.OffsetAcross; break;
-      case 1: x -= m.OffsetAcross; z -= m.OffsetAlong; break;
-      case 2: x += m.OffsetAlong; z -= m.OffsetAcross; break;
-      default: x += m.OffsetAcross; z += m.OffsetAlong; break;
+      case 0:
+        x -= m.OffsetAlong;
+        z += m.OffsetAcross;
+        break;
+      case 1:
+        x -= m.OffsetAcross;
+        z -= m.OffsetAlong;
+        break;
+      case 2:
+        x += m.OffsetAlong;
+        z -= m.OffsetAcross;
+        break;
+      default:
+        x += m.OffsetAcross;
+        z += m.OffsetAlong;
+        break;
     }
     out.lines.push_back(TypeOneLine(code, x, y, z, d + (m.Rotation & 4), piece.PartName + ".dat"));
   } else {
     ++out.piecesLeftOut;
   }
-  if (const char* tyre = TyreOf(piece.PartName)) out.lines.push_back(TypeOneLine(0, x, y, z, d, tyre));
+  if (const char* tyre = TyreOf(piece.PartName))
+    out.lines.push_back(TypeOneLine(0, x, y, z, d, tyre));
 }
 
 LDrawExportResult ExportLDraw(TBlockList& list, TMappingList& mapping) {

@@ -27,8 +27,7 @@ std::optional<TLDrawRecord> ParseMappingLine(const std::string& line) {
 
 std::string FormatMappingLine(const TLDrawRecord& r) {
   return std::string(1, r.TypeLetter) +
-         Format(" %d %d %d %d %d %d %d %d %d %s.DAT %d %s %s", r.Width, r.Length,
-                r.Height, r.Studs, r.Reserved, r.OffsetAlong, r.OffsetUp, r.OffsetAcross,
-                r.Rotation, r.LDrawName.c_str(), r.Marker, r.DefinitionFile.c_str(),
-                r.Section.c_str());
+         Format(" %d %d %d %d %d %d %d %d %d %s.DAT %d %s %s", r.Width, r.Length, r.Height, r.Studs,
+                r.Reserved, r.OffsetAlong, r.OffsetUp, r.OffsetAcross, r.Rotation,
+                r.LDrawName.c_str(), r.Marker, r.DefinitionFile.c_str(), r.Section.c_str());
 }

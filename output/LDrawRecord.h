@@ -6,17 +6,17 @@
 // pieces of one kind, and how it is turned and shifted onto the piece.
 struct TLDrawRecord {
   char TypeLetter = 'B';
-  int Width = 0;    // studs, compared with SizeY / 20 (or SizeX / 20 when turned)
-  int Length = 0;   // studs, compared with SizeX / 20
-  int Height = 0;   // plates, compared with SizeZ / 8
-  int Studs = 0;    // 1: for pieces with studs; anything else: for pieces without
+  int Width = 0;   // studs, compared with SizeY / 20 (or SizeX / 20 when turned)
+  int Length = 0;  // studs, compared with SizeX / 20
+  int Height = 0;  // plates, compared with SizeZ / 8
+  int Studs = 0;   // 1: for pieces with studs; anything else: for pieces without
   int Reserved = 16;
-  int OffsetAlong = 0;   // LDraw units along the turned direction
-  int OffsetUp = 0;      // added to the LDraw y coordinate
-  int OffsetAcross = 0;  // LDraw units across the turned direction
-  int Rotation = 0;      // bits 0-1: quarter turns added; bit 2: the diagonal matrices
-  std::string LDrawName;  // the part file name without its extension
-  int Marker = 0;         // must equal the piece's Variant
+  int OffsetAlong = 0;         // LDraw units along the turned direction
+  int OffsetUp = 0;            // added to the LDraw y coordinate
+  int OffsetAcross = 0;        // LDraw units across the turned direction
+  int Rotation = 0;            // bits 0-1: quarter turns added; bit 2: the diagonal matrices
+  std::string LDrawName;       // the part file name without its extension
+  int Marker = 0;              // must equal the piece's Variant
   std::string DefinitionFile;  // general pieces: the shape's part definition file
   std::string Section;         // general pieces: the shape's section
 };

@@ -18,7 +18,9 @@ bool IsClassicViewer(const std::string& program) {
 }
 
 // "%.3g" without a minus sign on a zero.
-float Tidy(float v) { return v + 0.0f; }
+float Tidy(float v) {
+  return v + 0.0f;
+}
 
 }  // namespace
 
@@ -33,9 +35,9 @@ LDrawViewCommand BuildLDrawViewCommand(const LDrawViewerSettings& settings, cons
   const float a = 2 * pi - view.Spin;
   const float b = pi / 2 - view.Tilt;
   const float ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
-  options += Format("-a%.3g,%.3g,%.3g,%.3g,%.3g,%.3g,%.3g,%.3g,%.3g ", Tidy(ca), 0.0, Tidy(sa),
-                    Tidy(sb * sa), Tidy(cb), Tidy(-sb * ca), Tidy(-cb * sa), Tidy(sb),
-                    Tidy(cb * ca));
+  options +=
+      Format("-a%.3g,%.3g,%.3g,%.3g,%.3g,%.3g,%.3g,%.3g,%.3g ", Tidy(ca), 0.0, Tidy(sa),
+             Tidy(sb * sa), Tidy(cb), Tidy(-sb * ca), Tidy(-cb * sa), Tidy(sb), Tidy(cb * ca));
 
   double scale = view.ViewScale;
   if (IsClassicViewer(settings.LDrawProg)) scale *= 0.6666666666666666;
@@ -56,8 +58,8 @@ void LDrawThisView(const LDrawViewerSettings& settings, TBlockList& list,
   SaveLDrawFile(c.testFile, list, programFolder);
   const std::string previous = GetCurrentFolder();
   SetCurrentFolder(c.folder);
-  const ProcessResult started = StartProgram(c.commandLine, std::string(), ShowWindow::Maximized,
-                                             false);
+  const ProcessResult started =
+      StartProgram(c.commandLine, std::string(), ShowWindow::Maximized, false);
   if (!previous.empty()) SetCurrentFolder(previous);
   if (!started.started)
     throw BrikoloError(Format("Could not start \"%s\" (system error %d)",

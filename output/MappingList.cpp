@@ -42,7 +42,8 @@ TMapping MappingOf(const TLDrawRecord& r, const TBlock& piece) {
   m.OffsetUp = r.OffsetUp;
   m.OffsetAcross = r.OffsetAcross;
   m.Rotation = r.Rotation;
-  if (NeedsExtraQuarterTurn(r, piece)) m.Rotation = (r.Rotation & ~3) | (((r.Rotation & 3) + 1) & 3);
+  if (NeedsExtraQuarterTurn(r, piece))
+    m.Rotation = (r.Rotation & ~3) | (((r.Rotation & 3) + 1) & 3);
   return m;
 }
 
@@ -94,8 +95,8 @@ TMapping TMappingList::FindMapping(TBlock& piece, std::vector<std::string>& prob
     const std::string file = general ? piece.ShapeFileName() : std::string();
     const std::string section = general ? piece.ShapeSectionName() : std::string();
     for (const TLDrawRecord& r : records_) {
-      if (r.TypeLetter != piece.BlockType || !StudsMatch(r, piece) ||
-          r.Height != piece.SizeZ / 8 || r.Marker != piece.Variant)
+      if (r.TypeLetter != piece.BlockType || !StudsMatch(r, piece) || r.Height != piece.SizeZ / 8 ||
+          r.Marker != piece.Variant)
         continue;
       const bool fits = general ? SameText(r.DefinitionFile, file) && SameText(r.Section, section)
                                 : FootprintFit(r, piece) != Fit::None;

@@ -118,8 +118,8 @@ void TRoof::TopStuds(Canvas& canvas, RenderContext& rc) {
   // The row runs along x at even directions and along y at odd ones; a row
   // from a damaged file is cut to what the canvas shows.
   const bool alongX = direction % 2 == 0;
-  const StudGrid g = VisibleStudGrid(rc.view, canvas.width(), canvas.height(), x + 10, y + 10,
-                                     top, alongX ? count : 1, alongX ? 1 : count);
+  const StudGrid g = VisibleStudGrid(rc.view, canvas.width(), canvas.height(), x + 10, y + 10, top,
+                                     alongX ? count : 1, alongX ? 1 : count);
   const int first = alongX ? g.i0 : g.j0, last = alongX ? g.i1 : g.j1;
   for (int k = first; k < last; ++k) {
     std::int64_t cx, cy;

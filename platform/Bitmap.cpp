@@ -8,4 +8,6 @@ void Bitmap::resize(int width, int height, TColor fill) {
   data_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), ToRaw(fill));
 }
 
-void Bitmap::fill(TColor c) { std::fill(data_.begin(), data_.end(), ToRaw(c)); }
+void Bitmap::fill(TColor c) {
+  std::fill(data_.begin(), data_.end(), ToRaw(c));
+}

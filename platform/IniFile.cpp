@@ -29,7 +29,6 @@ bool SectionHeader(const std::string& line, std::string& name) {
 
 }  // namespace
 
-
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
   if (FileExists(fileName_)) Parse(ReadTextLines(fileName_));
 }

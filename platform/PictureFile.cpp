@@ -1,11 +1,11 @@
 #include "platform/PictureFile.h"
 
-#include <QImage>
 #include <QBuffer>
+#include <QImage>
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <cstring>
 
 extern "C" {

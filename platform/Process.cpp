@@ -141,6 +141,6 @@ std::string GetCurrentFolder() {
 
 void SetCurrentFolder(const std::string& folder) {
   if (::chdir(NativePath(folder).c_str()) != 0)
-    throw FileError(Format("Cannot change to folder \"%s\". %s", folder.c_str(),
-                           std::strerror(errno)));
+    throw FileError(
+        Format("Cannot change to folder \"%s\". %s", folder.c_str(), std::strerror(errno)));
 }

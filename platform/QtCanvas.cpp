@@ -5,8 +5,12 @@
 #include <QPalette>
 #include <algorithm>
 
-QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-TColor FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+QColor ToQColor(TColor c) {
+  return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+TColor FromQColor(const QColor& c) {
+  return RGB(c.red(), c.green(), c.blue());
+}
 
 QImage ToQImage(const Bitmap& b) {
   if (b.empty()) return QImage();
@@ -45,7 +49,9 @@ QtCanvas::QtCanvas(Bitmap& target)
   if (!target.empty()) painter_.begin(&image_);
 }
 
-QtCanvas::QtCanvas(QPaintDevice* device) : device_(device) { painter_.begin(device); }
+QtCanvas::QtCanvas(QPaintDevice* device) : device_(device) {
+  painter_.begin(device);
+}
 
 QtCanvas::~QtCanvas() {
   if (painter_.isActive()) painter_.end();
@@ -199,5 +205,9 @@ void QtCanvas::stretchDraw(const TRect& target, const Bitmap& source) {
   painter_.drawImage(QRect(target.left, target.top, target.width(), target.height()), view);
 }
 
-int QtCanvas::width() const { return device_ ? device_->width() : 0; }
-int QtCanvas::height() const { return device_ ? device_->height() : 0; }
+int QtCanvas::width() const {
+  return device_ ? device_->width() : 0;
+}
+int QtCanvas::height() const {
+  return device_ ? device_->height() : 0;
+}

@@ -5,15 +5,16 @@
 
 namespace {
 
-unsigned char Lower(unsigned char c) { return static_cast<unsigned char>(std::tolower(c)); }
+unsigned char Lower(unsigned char c) {
+  return static_cast<unsigned char>(std::tolower(c));
+}
 
 }  // namespace
 
 bool SameText(const std::string& a, const std::string& b) {
   return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return Lower(x) == Lower(y);
-         });
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](unsigned char x, unsigned char y) { return Lower(x) == Lower(y); });
 }
 
 bool TextLess(const std::string& a, const std::string& b) {

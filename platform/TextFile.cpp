@@ -137,8 +137,7 @@ void AppendTextLine(const std::string& path, const std::string& line) {
   const std::string native = NativePath(path);
   int fd = ::open(native.c_str(), O_RDWR | O_APPEND);
   if (fd < 0)
-    throw FileError(
-        Format("Cannot write to file \"%s\". %s", path.c_str(), std::strerror(errno)));
+    throw FileError(Format("Cannot write to file \"%s\". %s", path.c_str(), std::strerror(errno)));
   std::string bytes;
   char last = '\n';
   const off_t size = ::lseek(fd, 0, SEEK_END);
@@ -148,7 +147,8 @@ void AppendTextLine(const std::string& path, const std::string& line) {
   bytes += "\r\n";
   int error = WriteAll(fd, bytes);
   if (::close(fd) != 0 && error == 0) error = errno;
-  if (error) throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
+  if (error)
+    throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {

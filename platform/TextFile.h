@@ -7,8 +7,8 @@
 
 // Turns '\' into '/' so a path written on another system opens here.
 std::string NativePath(const std::string& path);
-std::string FileFolder(const std::string& path);    // with its trailing '/', or "" for a bare name
-std::string FileBaseName(const std::string& path);  // the name without its folder
+std::string FileFolder(const std::string& path);     // with its trailing '/', or "" for a bare name
+std::string FileBaseName(const std::string& path);   // the name without its folder
 std::string FileExtension(const std::string& path);  // ".lgo", or "" when the name has none
 bool FileExists(const std::string& path);
 

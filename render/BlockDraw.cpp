@@ -122,20 +122,36 @@ void TBlock::Draw(Canvas& canvas, RenderContext& rc) {
   EndPieceDraw(canvas, rc);
 }
 
-void TBlock::DrawOctant0(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 0, canvas, rc); }
-void TBlock::DrawOctant1(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 1, canvas, rc); }
-void TBlock::DrawOctant2(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 2, canvas, rc); }
-void TBlock::DrawOctant3(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 3, canvas, rc); }
-void TBlock::DrawOctant4(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 4, canvas, rc); }
-void TBlock::DrawOctant5(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 5, canvas, rc); }
-void TBlock::DrawOctant6(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 6, canvas, rc); }
-void TBlock::DrawOctant7(Canvas& canvas, RenderContext& rc) { BoxOctant(*this, 7, canvas, rc); }
+void TBlock::DrawOctant0(Canvas& canvas, RenderContext& rc) {
+  BoxOctant(*this, 0, canvas, rc);
+}
+void TBlock::DrawOctant1(Canvas& canvas, RenderContext& rc) {
+  BoxOctant(*this, 1, canvas, rc);
+}
+void TBlock::DrawOctant2(Canvas& canvas, RenderContext& rc) {
+  BoxOctant(*this, 2, canvas, rc);
+}
+void TBlock::DrawOctant3(Canvas& canvas, RenderContext& rc) {
+  BoxOctant(*this, 3, canvas, rc);
+}
+void TBlock::DrawOctant4(Canvas& canvas, RenderContext& rc) {
+  BoxOctant(*this, 4, canvas, rc);
+}
+void TBlock::DrawOctant5(Canvas& canvas, RenderContext& rc) {
+  BoxOctant(*this, 5, canvas, rc);
+}
+void TBlock::DrawOctant6(Canvas& canvas, RenderContext& rc) {
+  BoxOctant(*this, 6, canvas, rc);
+}
+void TBlock::DrawOctant7(Canvas& canvas, RenderContext& rc) {
+  BoxOctant(*this, 7, canvas, rc);
+}
 
 void TBlock::TopStuds(Canvas& canvas, RenderContext& rc) {
   // Feet are collected a hundred at a time and each batch is drawn last-first.
   const int top = static_cast<int>(Top());
-  const StudGrid g = VisibleStudGrid(rc.view, canvas.width(), canvas.height(), X + 10LL,
-                                     Y + 10LL, top, SizeX / 20, SizeY / 20);
+  const StudGrid g = VisibleStudGrid(rc.view, canvas.width(), canvas.height(), X + 10LL, Y + 10LL,
+                                     top, SizeX / 20, SizeY / 20);
   int collected = 0;
   auto flush = [&]() {
     rc.Project(collected);

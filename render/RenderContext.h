@@ -12,8 +12,8 @@ struct DrawSwitches {
   bool SeeThroughBaseplate = false;  // "See through baseplate" down
   bool StudsHidden = false;          // "Show studs" down: no studs or tubes
   StudStyle Studs = StudStyle::Fast;
-  int DetailLevel = 0;            // 0 "No details", 1 decorations, 2 bitmaps
-  bool SkipCoveredStuds = false;  // "Don't render covered studs"
+  int DetailLevel = 0;               // 0 "No details", 1 decorations, 2 bitmaps
+  bool SkipCoveredStuds = false;     // "Don't render covered studs"
   TColor SelectionColor = 0x0000FF;  // the Edit1 swatch
   TColor BlackSwatch = 0x333333;     // edBlack, also the resting pen
   TColor BlueSwatch = 0xCC0211;      // edBlue
@@ -43,7 +43,9 @@ class RenderContext {
   TPoint ScreenPoints[kMaxPoints];
 
   // Projects ModelPoints[0..count-1] with column d into ScreenPoints.
-  void Project(int count, int d = 0) { view.ProjectPoints(ModelPoints, count - 1, d, ScreenPoints); }
+  void Project(int count, int d = 0) {
+    view.ProjectPoints(ModelPoints, count - 1, d, ScreenPoints);
+  }
   // Projects and draws them as one filled polygon.
   void DrawPolygon(Canvas& canvas, int count, int d = 0) {
     Project(count, d);

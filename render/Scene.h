@@ -25,10 +25,10 @@ class TScene {
   bool RedrawSuppressed = false;
 
   // Hooks to the window around the scene; all may stay empty.
-  std::function<void(bool busy)> SetBusy;                  // hourglass cursor
-  std::function<std::optional<int>()> ToolboxStep;         // the step filter, once it exists
-  std::function<void(Canvas&)> DrawPictureFrame;           // when the frame mode is on
-  std::function<void()> ScreenChanged;                     // the screen image has new pixels
+  std::function<void(bool busy)> SetBusy;           // hourglass cursor
+  std::function<std::optional<int>()> ToolboxStep;  // the step filter, once it exists
+  std::function<void(Canvas&)> DrawPictureFrame;    // when the frame mode is on
+  std::function<void()> ScreenChanged;              // the screen image has new pixels
 
   TDocument& Document() { return document_; }
   RenderContext& Context() { return rc_; }

@@ -39,10 +39,10 @@ void BetterStud(Canvas& canvas, const RenderContext& rc, int a, int b) {
   const TView& v = rc.view;
   const int rx = v.StudRadiusX, ry = v.StudRadiusY, hx = v.StudHalfX, hy = v.StudHalfY;
   const int ta = a + v.StudRiseX, tb = b + v.StudRiseY;
-  const TPoint side[12] = {{a - rx, b + hy},   {a - rx, b - hy},   {a - hx, b - ry},
-                           {a + hx, b - ry},   {a + rx, b - hy},   {ta + rx, tb - hy},
-                           {a + rx, b - hy},   {a + rx, b + hy},   {a + hx, b + ry},
-                           {a - hx, b + ry},   {a - rx, b + hy},   {ta - rx, tb + hy}};
+  const TPoint side[12] = {{a - rx, b + hy}, {a - rx, b - hy}, {a - hx, b - ry},
+                           {a + hx, b - ry}, {a + rx, b - hy}, {ta + rx, tb - hy},
+                           {a + rx, b - hy}, {a + rx, b + hy}, {a + hx, b + ry},
+                           {a - hx, b + ry}, {a - rx, b + hy}, {ta - rx, tb + hy}};
   canvas.polyline(side, 12);
   TPoint top[9];
   StudOctagon(rc, ta, tb, top);
@@ -67,9 +67,15 @@ void BestStud(Canvas& canvas, const RenderContext& rc, int a, int b) {
 
 void DrawStud(Canvas& canvas, const RenderContext& rc, int a, int b) {
   switch (rc.switches.Studs) {
-    case StudStyle::Better: BetterStud(canvas, rc, a, b); break;
-    case StudStyle::Best: BestStud(canvas, rc, a, b); break;
-    default: FastStud(canvas, rc, a, b); break;
+    case StudStyle::Better:
+      BetterStud(canvas, rc, a, b);
+      break;
+    case StudStyle::Best:
+      BestStud(canvas, rc, a, b);
+      break;
+    default:
+      FastStud(canvas, rc, a, b);
+      break;
   }
 }
 

@@ -20,12 +20,9 @@ Vec Normal(const Vec& a, const Vec& b, const Vec& c) {
 // 45-degree roof slopes.
 const Vec* FaceNormals() {
   static const Vec normals[7] = {
-      Normal({10, 0, 10}, {0, 0, 10}, {0, 0, 0}),
-      Normal({0, 10, 10}, {0, 10, 0}, {0, 0, 0}),
-      Normal({0, 10, 0}, {10, 0, 0}, {0, 0, 0}),
-      Normal({40, 0, 4}, {20, 20, 24}, {0, 0, 4}),
-      Normal({20, 20, 24}, {0, 40, 4}, {0, 0, 4}),
-      Normal({40, 40, 4}, {20, 20, 24}, {0, 40, 4}),
+      Normal({10, 0, 10}, {0, 0, 10}, {0, 0, 0}),    Normal({0, 10, 10}, {0, 10, 0}, {0, 0, 0}),
+      Normal({0, 10, 0}, {10, 0, 0}, {0, 0, 0}),     Normal({40, 0, 4}, {20, 20, 24}, {0, 0, 4}),
+      Normal({20, 20, 24}, {0, 40, 4}, {0, 0, 4}),   Normal({40, 40, 4}, {20, 20, 24}, {0, 40, 4}),
       Normal({20, 20, 24}, {40, 40, 4}, {40, 0, 4}),
   };
   return normals;
@@ -100,8 +97,8 @@ void TView::UpdateLighting() {
     const double h = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z) * lightLength;
     float factor = kAmbient;
     if (h != 0) {
-      factor = static_cast<float>(
-          std::fabs((lx * n.x + ly * n.y - lz * n.z) / h * 0.25) + static_cast<double>(kAmbient));
+      factor = static_cast<float>(std::fabs((lx * n.x + ly * n.y - lz * n.z) / h * 0.25) +
+                                  static_cast<double>(kAmbient));
       if (factor > 1.0f) factor = 1.0f;
     }
     FaceLight[i] = factor;

@@ -12,12 +12,20 @@ void ViewPositions::Clamp() {
   OffsetY = std::clamp(OffsetY, kOffsetMin, kOffsetMax);
 }
 
-void RotateUp(ViewPositions& p) { p.RotX = std::min(p.RotX + 5, ViewPositions::kRotXMax); }
-void RotateDown(ViewPositions& p) { p.RotX = std::max(p.RotX - 5, ViewPositions::kRotXMin); }
+void RotateUp(ViewPositions& p) {
+  p.RotX = std::min(p.RotX + 5, ViewPositions::kRotXMax);
+}
+void RotateDown(ViewPositions& p) {
+  p.RotX = std::max(p.RotX - 5, ViewPositions::kRotXMin);
+}
 
-void RotateLeft(ViewPositions& p) { p.RotZ = p.RotZ == 0 ? 355 : p.RotZ - 5; }
+void RotateLeft(ViewPositions& p) {
+  p.RotZ = p.RotZ == 0 ? 355 : p.RotZ - 5;
+}
 
-void RotateRight(ViewPositions& p) { p.RotZ = p.RotZ < 360 ? p.RotZ + 5 : 5; }
+void RotateRight(ViewPositions& p) {
+  p.RotZ = p.RotZ < 360 ? p.RotZ + 5 : 5;
+}
 
 bool ZoomIn(ViewPositions& p) {
   if (p.ScaleBar <= ViewPositions::kScaleMin) return false;
@@ -40,16 +48,11 @@ void StandardView(ViewPositions& p) {
 }
 
 const FixedView kFixedViews[10] = {
-    {0, "btnTopView", "Top view", 0, -1},
-    {1, "btnFromFront", "From front", -1, 0},
-    {2, "btnFromRight", "From right", -1, 270},
-    {3, "btnFromLeft", "From left", -1, 90},
-    {4, "btnFromBack", "From back", -1, 180},
-    {5, "btnFrontLeft", "Front left", 70, 30},
-    {6, "btnBackRight", "Back right", 70, 210},
-    {7, "btnBackLeft", "Back left", 70, 150},
-    {8, "btnFrontRight", "Front right", 70, 330},
-    {9, "btnFrontView", "Front view", 90, -1},
+    {0, "btnTopView", "Top view", 0, -1},         {1, "btnFromFront", "From front", -1, 0},
+    {2, "btnFromRight", "From right", -1, 270},   {3, "btnFromLeft", "From left", -1, 90},
+    {4, "btnFromBack", "From back", -1, 180},     {5, "btnFrontLeft", "Front left", 70, 30},
+    {6, "btnBackRight", "Back right", 70, 210},   {7, "btnBackLeft", "Back left", 70, 150},
+    {8, "btnFrontRight", "Front right", 70, 330}, {9, "btnFrontView", "Front view", 90, -1},
 };
 
 void ApplyFixedView(ViewPositions& p, int tag) {

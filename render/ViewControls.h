@@ -8,8 +8,7 @@ struct ViewPositions {
   static constexpr int kRotXMin = 0, kRotXMax = 180, kRotXSmall = 5, kRotXLarge = 30;
   static constexpr int kRotZMin = 0, kRotZMax = 360, kRotZSmall = 5, kRotZLarge = 45;
   static constexpr int kScaleMin = 1, kScaleMax = 80, kScaleSmall = 1, kScaleLarge = 10;
-  static constexpr int kOffsetMin = -5000, kOffsetMax = 5000, kOffsetSmall = 5,
-                       kOffsetLarge = 100;
+  static constexpr int kOffsetMin = -5000, kOffsetMax = 5000, kOffsetSmall = 5, kOffsetLarge = 100;
 
   int RotX = 70;
   int RotZ = 30;

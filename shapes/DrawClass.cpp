@@ -8,7 +8,9 @@
 
 namespace {
 
-bool ValidOctant(int octant) { return octant >= 0 && octant < 8; }
+bool ValidOctant(int octant) {
+  return octant >= 0 && octant < 8;
+}
 
 }  // namespace
 
@@ -43,13 +45,27 @@ FaceRec& TDrawClass::CheckedFace(int face) {
   return Faces[static_cast<std::size_t>(face)];
 }
 
-int TDrawClass::GetPointCount(int face) const { return CheckedFace(face).PointCount; }
-int TDrawClass::GetOutline(int face) const { return CheckedFace(face).Outline; }
-void TDrawClass::SetOutline(int face, int value) { CheckedFace(face).Outline = value; }
-int TDrawClass::GetDetail(int face) const { return CheckedFace(face).Detail; }
-void TDrawClass::SetDetail(int face, int value) { CheckedFace(face).Detail = value; }
-int TDrawClass::GetColor(int face) const { return CheckedFace(face).Color; }
-void TDrawClass::SetColor(int face, int value) { CheckedFace(face).Color = value; }
+int TDrawClass::GetPointCount(int face) const {
+  return CheckedFace(face).PointCount;
+}
+int TDrawClass::GetOutline(int face) const {
+  return CheckedFace(face).Outline;
+}
+void TDrawClass::SetOutline(int face, int value) {
+  CheckedFace(face).Outline = value;
+}
+int TDrawClass::GetDetail(int face) const {
+  return CheckedFace(face).Detail;
+}
+void TDrawClass::SetDetail(int face, int value) {
+  CheckedFace(face).Detail = value;
+}
+int TDrawClass::GetColor(int face) const {
+  return CheckedFace(face).Color;
+}
+void TDrawClass::SetColor(int face, int value) {
+  CheckedFace(face).Color = value;
+}
 
 Point3 TDrawClass::GetPoint(int face, int i) const {
   const FaceRec& f = CheckedFace(face);
@@ -210,7 +226,8 @@ void TDrawClass::PlaceStuds(int nx, int ny) {
   if (TopFace < 0) return;
   TopFace = FlatFaceAtExtreme(Faces, true, TopFace);
   TopStuds.clear();
-  if (HasFace(TopFace)) TopStuds = FittingPoints(Faces[static_cast<std::size_t>(TopFace)], 0, nx, ny, 10);
+  if (HasFace(TopFace))
+    TopStuds = FittingPoints(Faces[static_cast<std::size_t>(TopFace)], 0, nx, ny, 10);
   TopStudCount = static_cast<std::int32_t>(TopStuds.size());
 
   if (BottomFace < 0) return;

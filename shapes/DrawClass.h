@@ -36,15 +36,15 @@ int ShapeOctant(int viewOctant, int direction);
 // octant of its own frame, its studs and tubes and an optional bitmap face.
 class TDrawClass {
  public:
-  static constexpr int kMaxCorners = 100;  // the drawing buffers hold this many points
+  static constexpr int kMaxCorners = 100;    // the drawing buffers hold this many points
   static constexpr int kOutlinedEdges = 31;  // per-edge outline bits cover corners 0..30
 
   std::int32_t BoxX = 0, BoxY = 0, BoxZ = 0;
   std::int32_t FaceCount = 0;
   std::vector<FaceRec> Faces;
-  TIntegerList DrawOrder[8];  // face indices, far to near, per octant of the shape's frame
+  TIntegerList DrawOrder[8];       // face indices, far to near, per octant of the shape's frame
   std::int32_t TurnShift[8] = {};  // (dx, dy) in studs for Direction 0..3
-  std::int32_t TopFace = 0;  // -1 after that face was deleted
+  std::int32_t TopFace = 0;        // -1 after that face was deleted
   std::int32_t TopStudCount = 0;
   std::vector<Point3> TopStuds;
   std::int32_t BottomFace = 0;
@@ -97,8 +97,7 @@ class TDrawClass {
   void DrawFaces(int x, int y, int z, int direction, bool selected, Canvas& canvas,
                  RenderContext& rc) const;
   void DrawTopStuds(int x, int y, int z, int direction, Canvas& canvas, RenderContext& rc) const;
-  void DrawBottomTubes(int x, int y, int z, int direction, Canvas& canvas,
-                       RenderContext& rc) const;
+  void DrawBottomTubes(int x, int y, int z, int direction, Canvas& canvas, RenderContext& rc) const;
 
   // The z of a face's first corner, 0 when there is no such face or corner.
   int FirstCornerZ(int face) const;

@@ -9,7 +9,9 @@
 #include "shapes/ShapeCache.h"
 
 // Every piece class answers these; only general pieces have a shape.
-std::string TBlock::ShapeFileName() const { return Shape ? Shape->FileName : std::string(); }
+std::string TBlock::ShapeFileName() const {
+  return Shape ? Shape->FileName : std::string();
+}
 std::string TBlock::ShapeSectionName() const {
   return Shape ? Shape->SectionName : std::string();
 }

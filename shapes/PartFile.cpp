@@ -20,7 +20,9 @@ namespace {
 // damaged count cannot make the reader allocate without end.
 constexpr int kMaxFaces = 100000;
 
-bool IsSeparator(char c) { return c == '\t' || c == ' ' || c == ',' || c == ';'; }
+bool IsSeparator(char c) {
+  return c == '\t' || c == ' ' || c == ',' || c == ';';
+}
 
 // The numbers and names inside one value. Separators (tab, blank, comma,
 // semicolon) before each number are skipped; a number is an optional '-' and
@@ -85,8 +87,8 @@ class ValueReader {
   [[noreturn]] void Fail(std::size_t p) {
     std::size_t end = p;
     while (end < s_.size() && !IsSeparator(s_[end])) ++end;
-    throw ConversionError(Format("'%s' is not a valid integer value",
-                                 s_.substr(pos_, end - pos_).c_str()));
+    throw ConversionError(
+        Format("'%s' is not a valid integer value", s_.substr(pos_, end - pos_).c_str()));
   }
 
   const std::string& s_;
@@ -115,7 +117,9 @@ class SectionValues {
   std::map<std::string, std::string> values_;
 };
 
-bool EndsSection(const std::string& line) { return line.empty() || line[0] == '['; }
+bool EndsSection(const std::string& line) {
+  return line.empty() || line[0] == '[';
+}
 
 // The index of the section's header line, or lines.size().
 std::size_t FindHeader(const std::vector<std::string>& lines, const std::string& section) {
@@ -129,9 +133,9 @@ void ReadFace(const std::string& value, int number, const TDrawClass& shape, Fac
   ValueReader r(value);
   const std::int32_t count = r.Number();
   if (count > TDrawClass::kMaxCorners)
-    throw BrikoloError(Format("Face %d of part %s in file %s has %d corners; at most %d are allowed",
-                              number, shape.SectionName.c_str(), shape.FileName.c_str(), count,
-                              TDrawClass::kMaxCorners));
+    throw BrikoloError(
+        Format("Face %d of part %s in file %s has %d corners; at most %d are allowed", number,
+               shape.SectionName.c_str(), shape.FileName.c_str(), count, TDrawClass::kMaxCorners));
   face.PointCount = count < 0 ? 0 : count;
   face.Outline = r.Number();
   face.Points.resize(static_cast<std::size_t>(face.PointCount));
@@ -207,7 +211,8 @@ std::unique_ptr<TDrawClass> ParseShape(const std::vector<std::string>& lines,
   for (int i = 0; i < faceCount; ++i)
     ReadFace(values.Get("P" + std::to_string(i + 1)), i + 1, *shape,
              shape->Faces[static_cast<std::size_t>(i)]);
-  for (int o = 0; o < 8; ++o) ReadOrder(values.Get("Q" + std::to_string(o + 1)), *shape, shape->DrawOrder[o]);
+  for (int o = 0; o < 8; ++o)
+    ReadOrder(values.Get("Q" + std::to_string(o + 1)), *shape, shape->DrawOrder[o]);
 
   ReadStuds(values.Get("TS"), *shape, shape->TopFace, shape->TopStudCount, shape->TopStuds);
   ReadStuds(values.Get("BS"), *shape, shape->BottomFace, shape->BottomTubeCount,
@@ -248,7 +253,8 @@ std::string PartFilePath(const std::string& partsFolder, const std::string& file
 
 std::unique_ptr<TDrawClass> ReadShape(const std::string& partsFolder, const std::string& fileName,
                                       const std::string& sectionName) {
-  auto shape = ParseShape(ReadTextLines(PartFilePath(partsFolder, fileName)), fileName, sectionName);
+  auto shape =
+      ParseShape(ReadTextLines(PartFilePath(partsFolder, fileName)), fileName, sectionName);
   shape->PartsFolder = partsFolder;
   return shape;
 }
@@ -301,8 +307,8 @@ void WriteShape(const TDrawClass& shape, std::vector<std::string>& lines) {
                             shape.FirstCornerZ(shape.BottomFace)));
   const std::int32_t* s = shape.TurnShift;
   if (std::any_of(s, s + 8, [](std::int32_t v) { return v != 0; }))
-    lines.push_back(Format("RO=%d,%d, %d,%d, %d,%d, %d,%d", s[0], s[1], s[2], s[3], s[4], s[5],
-                           s[6], s[7]));
+    lines.push_back(
+        Format("RO=%d,%d, %d,%d, %d,%d, %d,%d", s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]));
 }
 
 std::vector<std::string> SectionNames(const std::vector<std::string>& lines) {

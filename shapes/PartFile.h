@@ -14,8 +14,7 @@ class TDrawClass;
 // missing and ConversionError for bad numbers; a face with more corners than
 // the drawing buffers hold is rejected. Entries that name no face are dropped.
 std::unique_ptr<TDrawClass> ParseShape(const std::vector<std::string>& lines,
-                                       const std::string& fileName,
-                                       const std::string& sectionName);
+                                       const std::string& fileName, const std::string& sectionName);
 
 // The path of a part file in the parts folder ("" or ending in '/'). Names are
 // matched without regard to case, as model files and palettes written on other
@@ -32,4 +31,3 @@ void WriteShape(const TDrawClass& shape, std::vector<std::string>& lines);
 
 // The section names of a part file, in file order.
 std::vector<std::string> SectionNames(const std::vector<std::string>& lines);
-

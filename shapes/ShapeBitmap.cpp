@@ -8,9 +8,9 @@
 
 #include "platform/Canvas.h"
 #include "platform/PictureFile.h"
-#include "shapes/PartFile.h"
 #include "render/RenderContext.h"
 #include "shapes/DrawClass.h"
+#include "shapes/PartFile.h"
 
 const Bitmap* TDrawClass::FaceBitmap() const {
   // Read once per name; painting again costs nothing.

@@ -22,10 +22,14 @@ std::int32_t Clamped(std::int64_t v) {
 Point3 TDrawClass::Turned(const Point3& p, int direction) const {
   const std::int64_t bx = BoxX, by = BoxY;
   switch (((direction % 4) + 4) % 4) {
-    case 1: return {p.y, Clamped(bx - p.x), p.z};
-    case 2: return {Clamped(bx - p.x), Clamped(by - p.y), p.z};
-    case 3: return {Clamped(by - p.y), p.x, p.z};
-    default: return p;
+    case 1:
+      return {p.y, Clamped(bx - p.x), p.z};
+    case 2:
+      return {Clamped(bx - p.x), Clamped(by - p.y), p.z};
+    case 3:
+      return {Clamped(by - p.y), p.x, p.z};
+    default:
+      return p;
   }
 }
 
@@ -137,11 +141,11 @@ void DrawAtCentres(const TDrawClass& shape, const std::vector<Point3>& centres, 
                                     TView::kOutlineDarkening, rc.switches.BlackSwatch));
     canvas.setBrushColor(ShadeColor(canvas.brushColor(), rc.view.FaceLight[2]));
   }
-  const int total = count < static_cast<int>(centres.size()) ? count
-                                                               : static_cast<int>(centres.size());
+  const int total =
+      count < static_cast<int>(centres.size()) ? count : static_cast<int>(centres.size());
   for (int first = 0; first < total; first += RenderContext::kMaxPoints) {
-    const int batch = total - first < RenderContext::kMaxPoints ? total - first
-                                                                : RenderContext::kMaxPoints;
+    const int batch =
+        total - first < RenderContext::kMaxPoints ? total - first : RenderContext::kMaxPoints;
     PlaceTurned(shape, centres.data() + first, batch, x, y, z, direction, rc.ModelPoints);
     rc.Project(batch);
     for (int k = 0; k < batch; ++k) paint(rc.ScreenPoints[k]);
