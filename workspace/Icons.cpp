@@ -187,6 +187,15 @@ void Paint(QPainter& p, IconKind kind) {
     case IconKind::NextPage:
       Arrow(p, QPointF(5, 12), QPointF(19, 12), kInk);
       break;
+    case IconKind::Pointer: {
+      QPolygonF arrow;
+      arrow << QPointF(6, 3) << QPointF(6, 19) << QPointF(10, 15) << QPointF(13, 21)
+            << QPointF(16, 20) << QPointF(13, 14) << QPointF(18, 14);
+      p.setPen(QPen(kInk, 1));
+      p.setBrush(Qt::white);
+      p.drawPolygon(arrow);
+      break;
+    }
     default:
       break;
   }
@@ -204,7 +213,7 @@ QIcon MakeIcon(IconKind kind) {
   p.setRenderHint(QPainter::Antialiasing);
   const int first = static_cast<int>(IconKind::TopView);
   const int index = static_cast<int>(kind);
-  if (index >= first) {
+  if (index >= first && kind <= IconKind::FrontView) {
     Brick(p, QRectF(1, 7, 14, 12), QColor(230, 190, 40));
     QFont font = p.font();
     font.setPixelSize(9);

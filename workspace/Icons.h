@@ -33,6 +33,7 @@ enum class IconKind {
   BackLeft,
   FrontRight,
   FrontView,
+  Pointer,
 };
 
 QIcon MakeIcon(IconKind kind);

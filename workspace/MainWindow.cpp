@@ -44,7 +44,8 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
       shapes_(shapes),
       setup_(setup),
       scene_(document, rc_),
-      dialogs_(CreateWindowDialogs(this)) {
+      dialogs_(CreateWindowDialogs(this)),
+      carrying_(document, scene_) {
   setObjectName("MainForm");
   // The window itself holds the keyboard; its controls give the keys back.
   setFocusPolicy(Qt::StrongFocus);
@@ -60,7 +61,9 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   BuildMiscToolbar();
   BuildPalettePanel();
   BuildMenus();
+  BuildCarryControls();
   ConnectScene();
+  ConnectCarrying();
   qApp->installEventFilter(this);
 
   rc_.view.ViewScale = 1;

@@ -7,6 +7,8 @@
 
 #include "model/BlockList.h"
 #include "platform/Dialogs.h"
+#include "platform/Pointer.h"
+#include "render/Carrying.h"
 #include "render/RenderContext.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
@@ -20,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QMouseEvent;
 class QScrollBar;
 class QToolBar;
 class QToolButton;
@@ -108,9 +111,25 @@ class TMainWindow : public QMainWindow {
   void mNewmodelClick();
   void mSubassemblyClick();
   void ApplyBaseplateSize();
-  const TBlockList& CarrySet() const { return carrySet_; }
+  // The set being carried (a loaded subassembly or pieces picked up), empty when none.
+  const TBlockList& CarrySet() const;
   const std::string& SaveProposal() const { return saveProposal_; }
   const std::string& OpenFileName() const { return openFileName_; }
+
+  // ---- carrying and placing with the mouse (MainWindowMouse.cpp)
+  TCarrying& Carrying() { return carrying_; }
+  // The real pointer by default; tests put in their own.
+  void SetPointerControl(std::unique_ptr<PointerControl> pointer);
+  void PaintBox1MouseDown(QMouseEvent* event);
+  void PaintBox1MouseMove(QMouseEvent* event);
+  void PaintBox1MouseUp(QMouseEvent* event);
+  void btnPointerClick();  // "Select pointer mode"
+  // A new piece from the palette starts floating under the mouse; false in side views.
+  bool PlacePiece(std::unique_ptr<TBlock> piece);
+  TColor CurrentColor() const { return carrying_.CurrentColor; }
+  // fromSwatch: a colour field, which also recolours every piece of a carried set.
+  void SetCurrentColor(TColor color, bool fromSwatch);
+  void cbResolutionChange();
 
   // ---- settings (MainWindowSettings.cpp)
   void ReadSettings();
@@ -134,6 +153,8 @@ class TMainWindow : public QMainWindow {
   void BuildPalettePanel();
   void BuildMenus();
   void ConnectScene();
+  void BuildCarryControls();
+  void ConnectCarrying();
   QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const QIcon& icon,
                          bool checkable = false);
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable = false);
@@ -164,7 +185,9 @@ class TMainWindow : public QMainWindow {
   std::unique_ptr<Dialogs> dialogs_;
   ViewPositions rememberedView_;
   bool rememberedStuds_ = true;
-  TBlockList carrySet_;  // a loaded subassembly waiting to be placed
+  TBlockList carrySet_;  // a subassembly being read, before it is carried
+  TCarrying carrying_;
+  std::unique_ptr<PointerControl> pointer_;
   std::string openFileName_, saveProposal_;
   bool destroyed_ = false;
   bool firstSize_ = true;
@@ -183,6 +206,8 @@ class TMainWindow : public QMainWindow {
   QAction *mSaveSelected = nullptr, *mLDrawThisView = nullptr, *mHints = nullptr;
   QAction *mShading = nullptr, *mSlowRender = nullptr, *mSkipCoveredStuds = nullptr;
   QActionGroup *studQuality = nullptr, *detailLevel = nullptr;
-  QComboBox* ComboBox1 = nullptr;
+  QComboBox *ComboBox1 = nullptr, *cbResolution = nullptr;
+  QToolButton *btnPointer = nullptr, *btnPieceStuds = nullptr, *btnTransparent = nullptr;
+  QAction* mSafePos = nullptr;
   QListWidget* ListBox1 = nullptr;
 };

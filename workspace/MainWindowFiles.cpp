@@ -116,7 +116,7 @@ void TMainWindow::mSubassemblyClick() {
 }
 
 bool TMainWindow::LoadModel(const std::string& fileName, LoadMode mode) {
-  carrySet_.Clear();  // a carried piece or set is dropped, as in pointer mode
+  btnPointerClick();  // a carried piece or set is dropped
   state_.AddRecentFile(fileName);
   const bool complete = mode == LoadMode::Complete;
   state_.Folder(complete ? FolderKind::LoadModel : FolderKind::LoadSubassembly) =
@@ -173,8 +173,10 @@ void TMainWindow::ReadSubassembly(const std::vector<std::string>& lines) {
   ModelReadResult result = ReadModelLines(lines, shapes_, options);
   for (auto& piece : result.pieces) carrySet_.AddSorted(std::move(piece), rc_.view.ViewOctant);
   carrySet_.StepLimit = static_cast<std::int16_t>(options.subassemblyStep);
-  // The set waits here until carrying and placing with the mouse hand it to SetCarried.
+  carrying_.CarrySet(carrySet_);
+  btnPointer->setChecked(!carrying_.Carrying());
   RedrawPicture();
+  carrying_.DrawCarried();
   ShowLineErrors(result.errors);
 }
 

@@ -50,4 +50,5 @@ void TMainWindow::FormDestroy() {
     std::fprintf(stderr, "%s\n", e.what());
   }
   carrySet_.Clear();
+  carrying_.Discard();
 }

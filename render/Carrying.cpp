@@ -1,0 +1,275 @@
+#include "render/Carrying.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "platform/Canvas.h"
+#include "platform/Pointer.h"
+
+namespace {
+
+constexpr float kPi = 3.14159265358979f;
+constexpr float kTiny = 0.00001f;
+
+// A model coordinate from a float that may lie far outside the model.
+std::int32_t ToCoordinate(double value) {
+  return static_cast<std::int32_t>(std::clamp(value, -1.0e9, 1.0e9));
+}
+
+std::int32_t Narrow(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// Down to the grid line at or below the value, on both sides of zero.
+std::int32_t SnapDown(std::int32_t value, int step) {
+  const std::int32_t rest = value % step;
+  return rest < 0 ? value - rest - step : value - rest;
+}
+
+}  // namespace
+
+int GridStepXY(PositioningGrid grid) {
+  switch (grid) {
+    case PositioningGrid::Half: return 10;
+    case PositioningGrid::Fine: return 1;
+    default: return 20;
+  }
+}
+
+int GridStepZ(PositioningGrid grid) {
+  switch (grid) {
+    case PositioningGrid::Half: return 4;
+    case PositioningGrid::Fine: return 1;
+    default: return 8;
+  }
+}
+
+bool IsSideView(const TView& view) { return std::fabs(view.Tilt - kPi / 2) < 0.1f; }
+
+TCarrying::TCarrying(TDocument& document, TScene& scene)
+    : document_(document), scene_(scene), rc_(scene.Context()) {}
+
+TCarrying::~TCarrying() = default;
+
+void TCarrying::Modified() {
+  if (ModelModified) ModelModified();
+}
+
+void TCarrying::MovePointerTo(int x, int y, int z) {
+  if (Pointer) Pointer->MoveTo(rc_.view.ProjectPoint(x, y, z));
+}
+
+void TCarrying::SetCarried(std::unique_ptr<TBlock> piece) {
+  CarriedPiece = std::move(piece);
+  if (CarriedPiece) CarriedPiece->Step = static_cast<std::int16_t>(CurrentStep ? CurrentStep() : 0);
+  OneShot = false;
+}
+
+bool TCarrying::StartPlacement(std::unique_ptr<TBlock> piece) {
+  if (!piece || IsSideView(rc_.view)) return false;
+  // A set still carried would otherwise be drawn and put down in place of the new piece.
+  const bool hadSomething = Carrying();
+  Discard();
+  SetCarried(std::move(piece));
+  CarriedPiece->X = CarriedPiece->Y = CarriedPiece->Z = 0;
+  CarriedPiece->HasStuds = NewPieceStuds;
+  CarriedPiece->Transparent = TransparentPieces;
+  if (hadSomething) Redraw();
+  MovePointerTo(0, 0, 0);
+  if (ShowCarried) ShowCarried(*CarriedPiece);
+  return true;
+}
+
+void TCarrying::CarrySet(TBlockList& pieces) {
+  Discard();
+  if (pieces.Empty()) return;
+  CarryList = std::make_unique<TBlockList>();
+  CarryList->StepLimit = pieces.StepLimit;
+  Point3 min{9999, 9999, 9999}, max{-9999, -9999, -9999};
+  while (!pieces.Empty()) {
+    std::unique_ptr<TBlock> piece = pieces.Take(0);
+    min = {std::min(min.x, piece->X), std::min(min.y, piece->Y), std::min(min.z, piece->Z)};
+    max = {std::max<std::int32_t>(max.x, Narrow(piece->Right())),
+           std::max<std::int32_t>(max.y, Narrow(piece->Back())),
+           std::max<std::int32_t>(max.z, Narrow(piece->Top()))};
+    CarryList->AddSorted(std::move(piece), rc_.view.ViewOctant);
+  }
+  CarryBoundingBox(min, max);
+}
+
+void TCarrying::CarryBoundingBox(const Point3& min, const Point3& max) {
+  CarryingSet = true;
+  const std::int64_t sx = std::int64_t{max.x} - min.x, sy = std::int64_t{max.y} - min.y,
+                     sz = std::int64_t{max.z} - min.z;
+  auto box = std::make_unique<TBlock>(0, 0, 0, Narrow(sx / 20), Narrow(sy / 20),
+                                      Narrow(sz * 3 / 24), CurrentColor, NewPieceStuds, false,
+                                      false, "");
+  // The box stands for the set exactly, so that the cut-off and the pieces
+  // under it see the set itself, also off the stud grid.
+  box->X = min.x;
+  box->Y = min.y;
+  box->Z = min.z;
+  box->SizeX = Narrow(sx);
+  box->SizeY = Narrow(sy);
+  box->SizeZ = Narrow(sz);
+  SetCarried(std::move(box));
+}
+
+void TCarrying::Discard() {
+  CarriedPiece.reset();
+  CarryList.reset();
+  CarryingSet = false;
+}
+
+bool TCarrying::PositionCarried(int mouseX, int mouseY) {
+  TBlock* p = CarriedPiece.get();
+  if (!p) return false;
+  const TView& v = rc_.view;
+  const Point3 before{p->X, p->Y, p->Z};
+  const float s = v.ViewScale;
+  const int stepXY = GridStepXY(Grid), stepZ = GridStepZ(Grid);
+  const TBlockList& model = document_.ModelList;
+  if (!IsSideView(v)) {
+    // The point of the ground plane under the mouse, from column 0 of the projection.
+    const float m0 = v.ProjectionMatrix[0][0], m1 = v.ProjectionMatrix[1][0];
+    const float m3 = v.ProjectionMatrix[3][0], m4 = v.ProjectionMatrix[4][0];
+    const float o = static_cast<float>(mouseX - v.ViewCenterX);
+    float x = 0, y = 0;
+    if (std::fabs(m0) <= kTiny) {
+      if (std::fabs(m1) >= kTiny) y = o / s / m1;
+      if (std::fabs(m3) >= kTiny) x = static_cast<float>(v.ViewCenterY - mouseY) / s / m3;
+    } else {
+      const float d = s * (m3 * m1 - m0 * m4);
+      if (std::fabs(d) >= kTiny) y = (m3 * o + m0 * static_cast<float>(mouseY - v.ViewCenterY)) / d;
+      x = (o / s - m1 * y) / m0;
+    }
+    p->X = SnapDown(ToCoordinate(std::floor(x)), stepXY);
+    p->Y = SnapDown(ToCoordinate(std::floor(y)), stepXY);
+    if (SafePositioning)
+      p->Z = model.MaxTopUnder(p->X, p->Y, p->SizeX, p->SizeY);
+    else
+      p->Z = p->Z / stepZ * stepZ;
+  } else {
+    const double across = static_cast<double>(static_cast<float>(mouseX - v.ViewCenterX) / s);
+    const std::int32_t along = ToCoordinate(std::nearbyint(across));
+    const std::int32_t against = ToCoordinate(std::nearbyint(-across));
+    const float spin = v.Spin;
+    if (spin < kPi / 4 || spin >= 7 * kPi / 4)
+      p->X = along;
+    else if (spin < 3 * kPi / 4)
+      p->Y = along;
+    else if (spin < 5 * kPi / 4)
+      p->X = against;
+    else
+      p->Y = against;
+    p->Z = ToCoordinate(
+        std::nearbyint(static_cast<double>(static_cast<float>(v.ViewCenterY - mouseY) / s)));
+    if (SafePositioning) {
+      p->X = SnapDown(p->X, stepXY);
+      p->Y = SnapDown(p->Y, stepXY);
+      p->Z = model.MaxTopUnder(p->X, p->Y, p->SizeX, p->SizeY);
+    }
+  }
+  return Point3{p->X, p->Y, p->Z} != before;
+}
+
+bool TCarrying::PutDown() {
+  TBlock* p = CarriedPiece.get();
+  if (!p || p->Top() > document_.ZCutLevel) return false;
+  const int octant = rc_.view.ViewOctant;
+  TBlockList& model = document_.ModelList;
+  if (CarryingSet) {
+    model.AddOffsetCopies(*CarryList, p->X, p->Y, p->Z, octant);
+    // The next copies form a group of their own. Every piece of a set that
+    // stays carried shares one group, so the new number simply replaces it.
+    ++document_.GroupCounter;
+    for (int i = 0; i < CarryList->Count(); ++i) (*CarryList)[i]->Group = document_.GroupCounter;
+  } else if (OneShot) {
+    model.AddSorted(std::move(CarriedPiece), octant);
+  } else {
+    std::unique_ptr<TBlock> next = p->Clone();
+    model.AddSorted(std::move(CarriedPiece), octant);
+    CarriedPiece = std::move(next);
+  }
+  Modified();
+  model.Resort(octant, rc_.switches.SkipCoveredStuds);
+  if (OneShot) Discard();
+  Redraw();
+  if (Carrying())
+    DrawCarried();
+  else if (Pointer)
+    Pointer->SetHidden(false);
+  return true;
+}
+
+void TCarrying::DrawCarried() {
+  if (!CarriedPiece) return;
+  rc_.view.UpdateRiseAndStuds();
+  std::unique_ptr<Canvas> canvas = CreateBitmapCanvas(scene_.ScreenImage);
+  if (scene_.DrawPictureFrame) scene_.DrawPictureFrame(*canvas);  // the inverting frame goes away
+  if (CarryingSet) {
+    TBlockList shown;
+    shown.AddOffsetCopies(*CarryList, CarriedPiece->X, CarriedPiece->Y, CarriedPiece->Z,
+                          rc_.view.ViewOctant);
+    shown.StepLimit = CarryList->StepLimit;
+    shown.DrawAll(*canvas, rc_);
+  } else {
+    CarriedPiece->Draw(*canvas, rc_);
+  }
+  if (scene_.DrawPictureFrame) scene_.DrawPictureFrame(*canvas);  // and comes back on top
+  if (scene_.ScreenChanged) scene_.ScreenChanged();
+}
+
+void TCarrying::RedrawCarried() {
+  scene_.RestoreScreen();
+  DrawCarried();
+}
+
+void TCarrying::TurnCarried() {
+  if (!CarriedPiece) return;
+  scene_.RestoreScreen();
+  if (CarryingSet) {
+    for (int i = 0; i < CarryList->Count(); ++i) {
+      TBlock* piece = (*CarryList)[i];
+      const std::int32_t oldX = piece->X;
+      piece->X = piece->Y;
+      piece->Y = Narrow(-std::int64_t{oldX} - piece->SizeX);
+      piece->Turn();
+    }
+    CarriedPiece->Turn();
+  } else {
+    CarriedPiece->Turn();
+    Modified();
+  }
+  DrawCarried();
+}
+
+void TCarrying::PointerMode() {
+  Discard();
+  if (Pointer) Pointer->SetHidden(false);
+  Redraw();
+}
+
+void TCarrying::ApplyColor(TColor color, bool toWholeSet) {
+  CurrentColor = color;
+  if (!CarriedPiece) return;
+  CarriedPiece->Color = color;
+  if (CarryingSet && toWholeSet)
+    for (int i = 0; i < CarryList->Count(); ++i) (*CarryList)[i]->Color = color;
+  RedrawCarried();
+}
+
+void TCarrying::ApplyStuds(bool studs) {
+  NewPieceStuds = studs;
+  if (!CarriedPiece) return;
+  CarriedPiece->HasStuds = studs;
+  RedrawCarried();
+}
+
+void TCarrying::ApplyTransparent(bool transparent) {
+  TransparentPieces = transparent;
+  if (!CarriedPiece) return;
+  CarriedPiece->Transparent = transparent;
+  RedrawCarried();
+}

@@ -1,0 +1,160 @@
+// What the mouse does in the paint box: putting down and turning what is
+// carried, picking pieces up, the clicks that select, turn, recolour or
+// toggle the studs of a piece, and turning the view by dragging.
+#include <algorithm>
+#include <cstdlib>
+
+#include "model/Point3.h"
+#include "platform/Pointer.h"
+#include "render/Carrying.h"
+
+void TCarrying::MouseDown(int x, int y, const MouseState& state) {
+  LastMouse = {x, y};
+  if (CarriedPiece) {
+    if (state.Left) {
+      PositionCarried(x, y);
+      PutDown();
+    } else if (state.Right) {
+      TurnCarried();
+    }
+    return;
+  }
+  if (state.Shift && state.Right) return;  // the start of a view drag
+  TBlockList& model = document_.ModelList;
+  const int index = model.PieceAt(rc_.view, x, y);
+  if (index < 0) return;
+  TBlock& piece = *model[index];
+  if (!state.Shift) {
+    if (state.Right)
+      ChangePiece(piece, state);
+    else if (!piece.IsBaseplate)
+      ToggleSelection(piece, state.Ctrl);
+    return;
+  }
+  if (state.Left && !CarryingSet) PickUp(index, state.Alt);
+}
+
+void TCarrying::MouseMove(int x, int y, const MouseState& state) {
+  if (CarriedPiece) {
+    if (Pointer) Pointer->SetHidden(true);
+    if (PositionCarried(x, y)) RedrawCarried();
+    if (ShowCarried) ShowCarried(*CarriedPiece);
+    return;
+  }
+  if (state.Shift && state.Right) DragView(x, y);
+}
+
+void TCarrying::MouseUp() {
+  if (!CarriedPiece && Pointer) Pointer->SetHidden(false);
+}
+
+void TCarrying::ChangePiece(TBlock& piece, const MouseState& state) {
+  if (state.Alt) {
+    piece.HasStuds = !piece.HasStuds;
+  } else {
+    if (state.Ctrl) {
+      piece.Turn();
+    } else {
+      piece.Color = CurrentColor;
+      piece.Transparent = TransparentPieces;
+    }
+    // A turned piece has a new footprint and a see-through one covers nothing:
+    // the order and the covers are worked out again before the next picture.
+    document_.ModelList.SortedOctant = -1;
+  }
+  Modified();
+  Redraw();
+}
+
+void TCarrying::ToggleSelection(TBlock& piece, bool single) {
+  TBlockList& model = document_.ModelList;
+  if (single || piece.Group < 1) {
+    piece.Selected = !piece.Selected;
+  } else {
+    const bool selected = !piece.Selected;
+    for (int i = model.FirstInGroup(piece.Group); i >= 0; i = model.NextInGroup(piece.Group, i))
+      model[i]->Selected = selected;
+  }
+  if (SelectionChanged) SelectionChanged();
+  Redraw();
+}
+
+void TCarrying::PickUp(int index, bool copy) {
+  TBlock& piece = *document_.ModelList[index];
+  if (piece.Selected || copy) {
+    PickUpSet([](const TBlock& p) { return p.Selected; }, copy);
+    return;
+  }
+  if (piece.IsBaseplate) return;
+  if (piece.Group >= 1) {
+    const int group = piece.Group;
+    PickUpSet([group](const TBlock& p) { return p.Group == group; }, false);
+    return;
+  }
+  CarriedPiece = document_.ModelList.Take(index);
+  CarryingSet = false;
+  OneShot = true;
+  Modified();
+  MovePointerTo(CarriedPiece->X, CarriedPiece->Y, CarriedPiece->Z);
+  Redraw();
+  DrawCarried();
+}
+
+bool TCarrying::PickUpSet(const std::function<bool(const TBlock&)>& matches, bool copy) {
+  TBlockList& model = document_.ModelList;
+  const int octant = rc_.view.ViewOctant;
+  auto set = std::make_unique<TBlockList>();
+  Point3 min{9999, 9999, 9999}, max{-9999, -9999, -9999};
+  if (copy) ++document_.GroupCounter;
+  std::int16_t lastStep = 0;
+  for (int i = 0; i < model.Count();) {
+    TBlock* piece = model[i];
+    if (!matches(*piece)) {
+      ++i;
+      continue;
+    }
+    piece->Selected = false;
+    min = {std::min(min.x, piece->X), std::min(min.y, piece->Y), std::min(min.z, piece->Z)};
+    max = {static_cast<std::int32_t>(std::max<std::int64_t>(max.x, piece->Right())),
+           static_cast<std::int32_t>(std::max<std::int64_t>(max.y, piece->Back())),
+           static_cast<std::int32_t>(std::max<std::int64_t>(max.z, piece->Top()))};
+    lastStep = std::max(lastStep, piece->Step);
+    if (copy) {
+      std::unique_ptr<TBlock> clone = piece->Clone();
+      clone->Group = document_.GroupCounter;
+      set->AddSorted(std::move(clone), octant);
+      ++i;
+    } else {
+      set->AddSorted(model.Take(i), octant);
+    }
+  }
+  if (SelectionChanged) SelectionChanged();
+  if (set->Empty()) return false;
+  // Every carried piece stays visible, whatever its building step.
+  set->StepLimit = lastStep;
+  CarryList = std::move(set);
+  CarryBoundingBox(min, max);
+  OneShot = !copy;
+  // Taking pieces out of the model changes it even before they are put down again.
+  if (!copy) Modified();
+  MovePointerTo(min.x, min.y, min.z);
+  Redraw();
+  DrawCarried();
+  return true;
+}
+
+void TCarrying::DragView(int x, int y) {
+  scene_.RestoreScreen();
+  const int dx = x - LastMouse.x, dy = y - LastMouse.y;
+  if (std::abs(dx) <= 4 && std::abs(dy) < 5) return;
+  if (!ViewBars || !SetView) return;
+  const ViewPositions p = ViewBars();
+  int rotZ = p.RotZ + dx;
+  if (rotZ < ViewPositions::kRotZMin)
+    rotZ = ViewPositions::kRotZMax;
+  else if (rotZ > ViewPositions::kRotZMax)
+    rotZ = ViewPositions::kRotZMin;
+  const int rotX = std::clamp(p.RotX - dy, ViewPositions::kRotXMin, ViewPositions::kRotXMax);
+  SetView(rotX, rotZ);
+  LastMouse = {x, y};
+}
