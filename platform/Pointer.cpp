@@ -16,7 +16,9 @@ class WidgetPointer : public PointerControl {
       widget_.unsetCursor();
   }
 
-  void MoveTo(TPoint point) override { QCursor::setPos(widget_.mapToGlobal(QPoint(point.x, point.y))); }
+  void MoveTo(TPoint point) override {
+    QCursor::setPos(widget_.mapToGlobal(QPoint(point.x, point.y)));
+  }
 
  private:
   QWidget& widget_;

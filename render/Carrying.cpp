@@ -31,21 +31,29 @@ std::int32_t SnapDown(std::int32_t value, int step) {
 
 int GridStepXY(PositioningGrid grid) {
   switch (grid) {
-    case PositioningGrid::Half: return 10;
-    case PositioningGrid::Fine: return 1;
-    default: return 20;
+    case PositioningGrid::Half:
+      return 10;
+    case PositioningGrid::Fine:
+      return 1;
+    default:
+      return 20;
   }
 }
 
 int GridStepZ(PositioningGrid grid) {
   switch (grid) {
-    case PositioningGrid::Half: return 4;
-    case PositioningGrid::Fine: return 1;
-    default: return 8;
+    case PositioningGrid::Half:
+      return 4;
+    case PositioningGrid::Fine:
+      return 1;
+    default:
+      return 8;
   }
 }
 
-bool IsSideView(const TView& view) { return std::fabs(view.Tilt - kPi / 2) < 0.1f; }
+bool IsSideView(const TView& view) {
+  return std::fabs(view.Tilt - kPi / 2) < 0.1f;
+}
 
 TCarrying::TCarrying(TDocument& document, TScene& scene)
     : document_(document), scene_(scene), rc_(scene.Context()) {}
@@ -102,9 +110,9 @@ void TCarrying::CarryBoundingBox(const Point3& min, const Point3& max) {
   CarryingSet = true;
   const std::int64_t sx = std::int64_t{max.x} - min.x, sy = std::int64_t{max.y} - min.y,
                      sz = std::int64_t{max.z} - min.z;
-  auto box = std::make_unique<TBlock>(0, 0, 0, Narrow(sx / 20), Narrow(sy / 20),
-                                      Narrow(sz * 3 / 24), CurrentColor, NewPieceStuds, false,
-                                      false, "");
+  auto box =
+      std::make_unique<TBlock>(0, 0, 0, Narrow(sx / 20), Narrow(sy / 20), Narrow(sz * 3 / 24),
+                               CurrentColor, NewPieceStuds, false, false, "");
   // The box stands for the set exactly, so that the cut-off and the pieces
   // under it see the set itself, also off the stud grid.
   box->X = min.x;

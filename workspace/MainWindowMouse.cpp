@@ -37,8 +37,8 @@ TPoint PointOf(const QMouseEvent& event) {
 
 void TMainWindow::BuildCarryControls() {
   tbMisc->addSeparator();
-  btnPointer = AddButton(tbMisc, "btnPointer", "Select pointer mode", MakeIcon(IconKind::Pointer),
-                         true);
+  btnPointer =
+      AddButton(tbMisc, "btnPointer", "Select pointer mode", MakeIcon(IconKind::Pointer), true);
   btnPointer->setChecked(true);
   connect(btnPointer, &QToolButton::clicked, this, [this] { btnPointerClick(); });
   cbResolution = new QComboBox(tbMisc);
@@ -112,7 +112,9 @@ void TMainWindow::PaintBox1MouseMove(QMouseEvent* event) {
   carrying_.MouseMove(p.x, p.y, StateOf(*event, event->buttons()));
 }
 
-void TMainWindow::PaintBox1MouseUp(QMouseEvent*) { carrying_.MouseUp(); }
+void TMainWindow::PaintBox1MouseUp(QMouseEvent*) {
+  carrying_.MouseUp();
+}
 
 void TMainWindow::btnPointerClick() {
   carrying_.PointerMode();

@@ -265,7 +265,7 @@ TEST(Carrying, ClicksSelectRecolourTurnAndToggleStudsButNeverSelectTheBaseplate)
 
   const int before = f.Count();
   f.carry.PointerMode();
-  f.Press(f.Ground(300, 300), CarryFixture::Left());  // empty space
+  f.Press(f.Ground(300, 300), CarryFixture::Left());       // empty space
   f.Press(f.Ground(-150, -70), CarryFixture::Left(true));  // Shift on the baseplate
   EXPECT_FALSE(f.carry.Carrying());
   EXPECT_EQ(f.Count(), before);
