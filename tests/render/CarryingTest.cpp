@@ -12,14 +12,6 @@
 
 namespace {
 
-bool operator==(const Bitmap& a, const Bitmap& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return false;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x)
-      if (a.pixel(x, y) != b.pixel(x, y)) return false;
-  return true;
-}
-
 struct RecordingPointer : PointerControl {
   std::vector<TPoint> moves;
   bool hidden = false;
@@ -86,18 +78,10 @@ struct CarryFixture {
 
   void Press(TPoint p, MouseState s) { carry.MouseDown(p.x, p.y, s); }
   static MouseState Left(bool shift = false, bool ctrl = false, bool alt = false) {
-    MouseState s;
-    s.Left = true;
-    s.Shift = shift;
-    s.Ctrl = ctrl;
-    s.Alt = alt;
-    return s;
+    return MouseState{shift, ctrl, alt, true, false};
   }
   static MouseState Right(bool shift = false, bool ctrl = false, bool alt = false) {
-    MouseState s = Left(shift, ctrl, alt);
-    s.Left = false;
-    s.Right = true;
-    return s;
+    return MouseState{shift, ctrl, alt, false, true};
   }
   int Count() const { return doc.ModelList.Count(); }
 };
@@ -210,21 +194,6 @@ TEST(Carrying, PutDownIsRefusedAboveTheCutOffAndRepeatsWithCopies) {
   EXPECT_NE(f.carry.CarriedPiece.get(), first);
   EXPECT_EQ(f.carry.CarriedPiece->Color, 0xFF0000u);
   EXPECT_EQ(f.modified, 1);
-}
-
-TEST(Carrying, CarriedPieceIsDrawnOnTheScreenOnlyAndFollowsTheMouse) {
-  CarryFixture f;
-  f.carry.StartPlacement(f.Brick2x2());
-  f.carry.DrawCarried();
-  EXPECT_FALSE(f.scene.ScreenImage == f.scene.BackBuffer);
-  const Bitmap drawn = f.scene.ScreenImage;
-  const TPoint p = f.Ground(-90, 50);
-  f.carry.MouseMove(p.x, p.y, MouseState{});
-  EXPECT_TRUE(f.pointer.hidden);
-  EXPECT_EQ(f.carry.CarriedPiece->X, -100);
-  EXPECT_FALSE(f.scene.ScreenImage == drawn);  // drawn again at the new place
-  f.scene.RestoreScreen();
-  EXPECT_TRUE(f.scene.ScreenImage == f.scene.BackBuffer);
 }
 
 TEST(Carrying, ClicksSelectRecolourTurnAndToggleStudsButNeverSelectTheBaseplate) {
@@ -405,26 +374,4 @@ TEST(Carrying, DraggingWithShiftAndTheRightButtonTurnsTheViewAndWraps) {
   EXPECT_EQ(f.viewsSet[1].RotX, 0);
   f.carry.MouseMove(200, 400, MouseState{});  // no button: nothing
   EXPECT_EQ(f.viewsSet.size(), 2u);
-}
-
-TEST(Carrying, ASubassemblyIsCarriedAsARepeatingSetWithItsStep) {
-  CarryFixture f;
-  TBlockList loaded;
-  for (int i = 0; i < 2; ++i) {
-    auto b = std::make_unique<TBlock>(i * 2, 0, 0, 2, 2, 3, 0, true, false, false, "");
-    b->Group = 9;
-    b->Step = 2;
-    loaded.Add(std::move(b));
-  }
-  loaded.StepLimit = 2;
-  f.carry.CarrySet(loaded);
-  EXPECT_TRUE(loaded.Empty());
-  ASSERT_TRUE(f.carry.CarryingSet);
-  EXPECT_EQ(f.carry.CarryList->StepLimit, 2);
-  EXPECT_EQ(f.carry.CarriedPiece->SizeX, 80);
-  EXPECT_FALSE(f.carry.OneShot);
-  f.carry.DrawCarried();
-  EXPECT_FALSE(f.scene.ScreenImage == f.scene.BackBuffer);  // pieces of step 2 show
-  f.carry.ApplyColor(0x0000AA, true);
-  EXPECT_EQ((*f.carry.CarryList)[1]->Color, 0x0000AAu);
 }
