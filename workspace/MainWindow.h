@@ -74,7 +74,8 @@ class TMainWindow : public QMainWindow {
   ViewPositions Positions() const;
   void SetPositions(const ViewPositions& p);  // all bars at once, one picture
   void SetView(int rotX, int rotZ);
-  void RedrawPicture() { scene_.RedrawPicture(); }
+  // A new picture, with whatever is carried drawn over it again.
+  void RedrawPicture();
   bool StudsShown() const;
   void SetStudsShown(bool shown);
   void btnRotUpClick();

@@ -99,6 +99,12 @@ const TBlockList& TMainWindow::CarrySet() const {
   return carrying_.CarryingSet && carrying_.CarryList ? *carrying_.CarryList : carrySet_;
 }
 
+void TMainWindow::RedrawPicture() {
+  if (scene_.RedrawSuppressed) return;
+  scene_.RedrawPicture();
+  carrying_.DrawCarried();
+}
+
 void TMainWindow::PaintBox1MouseDown(QMouseEvent* event) {
   const TPoint p = PointOf(*event);
   const bool wasCarrying = carrying_.Carrying();

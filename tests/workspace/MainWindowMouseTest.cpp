@@ -56,6 +56,11 @@ TEST_F(MainWindowMouseTest, APalettePieceFollowsTheMouseAndIsPutDownWithAClick) 
   EXPECT_EQ(window->Carrying().CarriedPiece->X, 40);
   EXPECT_EQ(window->Carrying().CarriedPiece->Y, 20);
   EXPECT_FALSE(window->State().Unsaved);
+  window->btnZoomInClick();  // a new picture keeps the piece in sight
+  const QPoint zoomed = Screen(50, 30, 0);
+  EXPECT_NE(scene.ScreenImage.pixel(zoomed.x() + 2, zoomed.y() - 2),
+            scene.BackBuffer.pixel(zoomed.x() + 2, zoomed.y() - 2));
+  window->btnZoomOutClick();
 
   QTest::mouseClick(Box(), Qt::LeftButton, Qt::NoModifier, at);
   ASSERT_EQ(Pieces(), 2);
