@@ -94,30 +94,32 @@ void TCarrying::CarrySet(TBlockList& pieces) {
   if (pieces.Empty()) return;
   CarryList = std::make_unique<TBlockList>();
   CarryList->StepLimit = pieces.StepLimit;
-  Point3 min{9999, 9999, 9999}, max{-9999, -9999, -9999};
-  while (!pieces.Empty()) {
-    std::unique_ptr<TBlock> piece = pieces.Take(0);
-    min = {std::min(min.x, piece->X), std::min(min.y, piece->Y), std::min(min.z, piece->Z)};
-    max = {std::max<std::int32_t>(max.x, Narrow(piece->Right())),
-           std::max<std::int32_t>(max.y, Narrow(piece->Back())),
-           std::max<std::int32_t>(max.z, Narrow(piece->Top()))};
-    CarryList->AddSorted(std::move(piece), rc_.view.ViewOctant);
-  }
-  CarryBoundingBox(min, max);
+  while (!pieces.Empty()) CarryList->AddSorted(pieces.Take(0), rc_.view.ViewOctant);
+  CarryBoundingBox();
 }
 
-void TCarrying::CarryBoundingBox(const Point3& min, const Point3& max) {
+void TCarrying::CarryBoundingBox() {
   CarryingSet = true;
-  const std::int64_t sx = std::int64_t{max.x} - min.x, sy = std::int64_t{max.y} - min.y,
-                     sz = std::int64_t{max.z} - min.z;
+  // The corner starts where AddOffsetCopies starts it, so that the set is put down where it shows.
+  std::int64_t minX = 9999, minY = 9999, minZ = 9999, maxX = -9999, maxY = -9999, maxZ = -9999;
+  for (int i = 0; i < CarryList->Count(); ++i) {
+    const TBlock& p = *(*CarryList)[i];
+    minX = std::min<std::int64_t>(minX, p.X);
+    minY = std::min<std::int64_t>(minY, p.Y);
+    minZ = std::min<std::int64_t>(minZ, p.Z);
+    maxX = std::max(maxX, p.Right());
+    maxY = std::max(maxY, p.Back());
+    maxZ = std::max(maxZ, p.Top());
+  }
+  const std::int64_t sx = maxX - minX, sy = maxY - minY, sz = maxZ - minZ;
+  // A plain box that stands for the set exactly, not rounded down to whole
+  // studs and plates, so that the cut-off and the pieces under it see the set
+  // itself, also off the stud grid.
   auto box =
-      std::make_unique<TBlock>(0, 0, 0, Narrow(sx / 20), Narrow(sy / 20), Narrow(sz * 3 / 24),
-                               CurrentColor, NewPieceStuds, false, false, "");
-  // The box stands for the set exactly, so that the cut-off and the pieces
-  // under it see the set itself, also off the stud grid.
-  box->X = min.x;
-  box->Y = min.y;
-  box->Z = min.z;
+      std::make_unique<TBlock>(0, 0, 0, 0, 0, 0, CurrentColor, NewPieceStuds, false, false, "");
+  box->X = Narrow(minX);
+  box->Y = Narrow(minY);
+  box->Z = Narrow(minZ);
   box->SizeX = Narrow(sx);
   box->SizeY = Narrow(sy);
   box->SizeZ = Narrow(sz);

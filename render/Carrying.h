@@ -102,8 +102,8 @@ class TCarrying {
   void PickUp(int index, bool copy);
   // Moves or copies the pieces that match into a new carried set; false when none did.
   bool PickUpSet(const std::function<bool(const TBlock&)>& matches, bool copy);
-  // The carried set gets a bounding piece spanning [min, max).
-  void CarryBoundingBox(const Point3& min, const Point3& max);
+  // CarryList becomes the carried set, with a bounding piece that spans it.
+  void CarryBoundingBox();
   void DragView(int x, int y);
 
   TDocument& document_;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "model/Point3.h"
 #include "platform/Pointer.h"
 #include "render/Carrying.h"
 
@@ -104,7 +103,6 @@ bool TCarrying::PickUpSet(const std::function<bool(const TBlock&)>& matches, boo
   TBlockList& model = document_.ModelList;
   const int octant = rc_.view.ViewOctant;
   auto set = std::make_unique<TBlockList>();
-  Point3 min{9999, 9999, 9999}, max{-9999, -9999, -9999};
   if (copy) ++document_.GroupCounter;
   std::int16_t lastStep = 0;
   for (int i = 0; i < model.Count();) {
@@ -114,10 +112,6 @@ bool TCarrying::PickUpSet(const std::function<bool(const TBlock&)>& matches, boo
       continue;
     }
     piece->Selected = false;
-    min = {std::min(min.x, piece->X), std::min(min.y, piece->Y), std::min(min.z, piece->Z)};
-    max = {static_cast<std::int32_t>(std::max<std::int64_t>(max.x, piece->Right())),
-           static_cast<std::int32_t>(std::max<std::int64_t>(max.y, piece->Back())),
-           static_cast<std::int32_t>(std::max<std::int64_t>(max.z, piece->Top()))};
     lastStep = std::max(lastStep, piece->Step);
     if (copy) {
       std::unique_ptr<TBlock> clone = piece->Clone();
@@ -133,11 +127,11 @@ bool TCarrying::PickUpSet(const std::function<bool(const TBlock&)>& matches, boo
   // Every carried piece stays visible, whatever its building step.
   set->StepLimit = lastStep;
   CarryList = std::move(set);
-  CarryBoundingBox(min, max);
+  CarryBoundingBox();
   OneShot = !copy;
   // Taking pieces out of the model changes it even before they are put down again.
   if (!copy) Modified();
-  MovePointerTo(min.x, min.y, min.z);
+  MovePointerTo(CarriedPiece->X, CarriedPiece->Y, CarriedPiece->Z);
   Redraw();
   DrawCarried();
   return true;

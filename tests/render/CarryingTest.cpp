@@ -242,7 +242,7 @@ TEST(Carrying, ClicksSelectRecolourTurnAndToggleStudsButNeverSelectTheBaseplate)
 
 TEST(Carrying, MovingASelectionCarriesItOnceAndPutsItBack) {
   CarryFixture f;
-  TBlock* a = f.Add(-100, -40, 0, 40, 40, 24);
+  TBlock* a = f.Add(-100, -40, 0, 40, 40, 30);
   TBlock* b = f.Add(60, 0, 0, 20, 20, 8);
   f.Add(0, 40, 0, 20, 20, 24);
   a->Selected = b->Selected = true;
@@ -253,13 +253,16 @@ TEST(Carrying, MovingASelectionCarriesItOnceAndPutsItBack) {
   EXPECT_TRUE(f.carry.OneShot);
   EXPECT_EQ(f.modified, 1);
   EXPECT_EQ(f.carry.CarriedPiece->SizeX, 180);  // the bounding box
-  EXPECT_EQ(f.carry.CarriedPiece->SizeZ, 24);
+  EXPECT_EQ(f.carry.CarriedPiece->SizeZ, 30);  // exactly, not rounded to plates
   ASSERT_FALSE(f.pointer.moves.empty());
   EXPECT_EQ(f.pointer.moves.back(), f.rc.view.ProjectPoint(-100, -40, 0));
 
   f.carry.SafePositioning = false;
   f.carry.CarriedPiece->X = -80;
   f.carry.CarriedPiece->Y = -60;
+  f.doc.ZCutLevel = 28;
+  EXPECT_FALSE(f.carry.PutDown());  // the set's top is at 30
+  f.doc.ZCutLevel = TDocument::kInitialZCutLevel;
   EXPECT_TRUE(f.carry.PutDown());
   EXPECT_FALSE(f.carry.Carrying());
   EXPECT_EQ(f.carry.CarryList, nullptr);
