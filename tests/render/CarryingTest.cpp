@@ -317,11 +317,12 @@ TEST(Carrying, CopyingASelectionLeavesTheSourcesAndMakesANewGroupPerPutDown) {
 TEST(Carrying, AGroupPickedUpAndDroppedByPointerModeLeavesTheModel) {
   CarryFixture f;
   TBlock* a = f.Add(-100, -40, 0, 40, 40, 24, 7);
-  f.Add(60, 0, 0, 20, 20, 8, 7);
+  f.Add(60, 0, 0, 20, 20, 8, 7)->Step = 4;
   TBlock* loose = f.Add(0, 40, 0, 20, 20, 24);
   f.Press(f.TopOf(*a), CarryFixture::Left(true));
   ASSERT_TRUE(f.carry.CarryingSet);
   EXPECT_EQ(f.carry.CarryList->Count(), 2);
+  EXPECT_EQ(f.carry.CarryList->StepLimit, 4);  // every carried piece is drawn
   EXPECT_TRUE(f.carry.OneShot);
   f.carry.PointerMode();
   EXPECT_FALSE(f.carry.Carrying());
