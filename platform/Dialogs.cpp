@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
@@ -87,6 +88,13 @@ class WindowDialogs : public Dialogs {
 
   std::optional<std::string> SaveFileName(const FileDialogRequest& r) override {
     return Run(r, QFileDialog::AcceptSave);
+  }
+
+  std::optional<TColor> ChooseColor(TColor start) override {
+    const QColor chosen = QColorDialog::getColor(
+        QColor(RedOf(start), GreenOf(start), BlueOf(start)), parent_);
+    if (!chosen.isValid()) return std::nullopt;
+    return RGB(chosen.red(), chosen.green(), chosen.blue());
   }
 
  private:

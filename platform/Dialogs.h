@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/Color.h"
+
 class QWidget;
 
 enum class DialogAnswer { Yes, No, Cancel };
@@ -30,6 +32,8 @@ class Dialogs {
   // The chosen file's full name, or nothing when the dialog was cancelled.
   virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
+  // The colour dialog started with a colour; nothing when it was cancelled.
+  virtual std::optional<TColor> ChooseColor(TColor) { return std::nullopt; }
 };
 
 // The real dialogs of the window system, centred over parent.

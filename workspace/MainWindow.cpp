@@ -21,6 +21,7 @@
 #include "platform/QtCanvas.h"
 #include "workspace/Icons.h"
 #include "workspace/PaintBox.h"
+#include "workspace/PalettePanel.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   BuildCarryControls();
   ConnectScene();
   ConnectCarrying();
+  palette_ = new TPalettePanel(*this);
   qApp->installEventFilter(this);
 
   rc_.view.ViewScale = 1;
@@ -71,6 +73,7 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   ZLiftOff->setValue(TDocument::kInitialZCutLevel);  // clamps to the bar's maximum
   RememberView();
   ReadSettings();
+  palette_->ShowPage(0);
   document_.GroupCounter = 0;
   state_.ResetFolders(setup_.programFolder);
   resize(1000, 700);
@@ -257,7 +260,6 @@ void TMainWindow::BuildMiscToolbar() {
 }
 
 void TMainWindow::BuildPalettePanel() {
-  // The palette's pieces come with their own issue; the panel holds its page chooser already.
   auto* dock = new QDockWidget("Pieces", this);
   dock->setObjectName("Panel2");
   dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);

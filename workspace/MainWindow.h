@@ -28,6 +28,7 @@ class QToolBar;
 class QToolButton;
 class TDocument;
 class TPaintBox;
+class TPalettePanel;
 class TShapeCache;
 
 // What the main window shows and keeps, besides the document it is given.
@@ -64,6 +65,10 @@ class TMainWindow : public QMainWindow {
   TScene& Scene() { return scene_; }
   RenderContext& Context() { return rc_; }
   WorkspaceState& State() { return state_; }
+  TShapeCache& Shapes() { return shapes_; }
+  const MainWindowSetup& Setup() const { return setup_; }
+  // The piece palette: its pages, the recently used entries and the colour fields.
+  TPalettePanel& Palette() { return *palette_; }
   const ViewPositions& RememberedView() const { return rememberedView_; }
   bool RememberedStuds() const { return rememberedStuds_; }
 
@@ -192,6 +197,7 @@ class TMainWindow : public QMainWindow {
   std::string openFileName_, saveProposal_;
   bool destroyed_ = false;
   bool firstSize_ = true;
+  TPalettePanel* palette_ = nullptr;  // a child of the window
 
  public:
   // The controls, named as the rest of the program knows them.

@@ -13,6 +13,7 @@
 #include "platform/Error.h"
 #include "platform/TextFile.h"
 #include "workspace/MainWindow.h"
+#include "workspace/PalettePanel.h"
 #include "workspace/PaintBox.h"
 
 namespace {
@@ -77,6 +78,7 @@ bool TMainWindow::AskToSave() {
 
 void TMainWindow::ClearModel() {
   SetModelFileName("");
+  if (palette_) palette_->ClearRecentlyUsed();
   // The studs of new pieces follow the "Studded blocks" toggle of the palette, up at start.
   document_.NewModel(rc_.view.ViewOctant, true);
   SizeBaseplate(false);

@@ -21,27 +21,40 @@ bool ReadSize(const std::string& text, int& value) {
   return true;
 }
 
-bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsCapital(char c) {
+  return c >= 'A' && c <= 'Z';
+}
 
 template <class Piece>
 std::unique_ptr<TBlock> Make(const PaletteEntry& e) {
-  return std::make_unique<Piece>(0, 0, 0, e.Length, e.Width, e.Height, 0xFFFFFF, true, false,
-                                 false, e.PartName);
+  return std::make_unique<Piece>(0, 0, 0, e.Length, e.Width, e.Height, 0xFFFFFF, true, false, false,
+                                 e.PartName);
 }
 
 std::unique_ptr<TBlock> MakePiece(const PaletteEntry& e) {
   switch (e.Letter) {
-    case 'B': return Make<TBlock>(e);
-    case 'C': return Make<TRoofCorner>(e);
-    case 'D': return Make<TDoor>(e);
-    case 'E': return Make<TRoofTopEnd>(e);
-    case 'I': return Make<TRoofTopCorner>(e);
-    case 'N': return Make<TRoofTop>(e);
-    case 'O': return Make<TWheel>(e);
-    case 'R': return Make<TRoundBlock>(e);
-    case 'T': return Make<TRoof>(e);
-    case 'W': return Make<TWindow>(e);
-    default: return nullptr;
+    case 'B':
+      return Make<TBlock>(e);
+    case 'C':
+      return Make<TRoofCorner>(e);
+    case 'D':
+      return Make<TDoor>(e);
+    case 'E':
+      return Make<TRoofTopEnd>(e);
+    case 'I':
+      return Make<TRoofTopCorner>(e);
+    case 'N':
+      return Make<TRoofTop>(e);
+    case 'O':
+      return Make<TWheel>(e);
+    case 'R':
+      return Make<TRoundBlock>(e);
+    case 'T':
+      return Make<TRoof>(e);
+    case 'W':
+      return Make<TWindow>(e);
+    default:
+      return nullptr;
   }
 }
 
@@ -88,8 +101,8 @@ std::unique_ptr<TBlock> CreatePaletteBlock(const std::string& text, TShapeCache&
   const PaletteEntry e = ParsePaletteEntry(text);
   if (e.Kind == PaletteEntryKind::Piece) return MakePiece(e);
   if (e.Kind != PaletteEntryKind::General) return nullptr;
-  auto piece = std::make_unique<TGeneralBlock>(0, 0, 0, 0, 0, 0, 0xFFFFFF, true, false, false,
-                                               e.PartName);
+  auto piece =
+      std::make_unique<TGeneralBlock>(0, 0, 0, 0, 0, 0, 0xFFFFFF, true, false, false, e.PartName);
   piece->BlockType = 'G';
   try {
     piece->LoadShape(shapes, e.FileName, e.SectionName);

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string PartsFolder() { return std::string(BRIKOLO_SOURCE_DIR) + "/data/parts/"; }
+std::string PartsFolder() {
+  return std::string(BRIKOLO_SOURCE_DIR) + "/data/parts/";
+}
 
 }  // namespace
 

@@ -1,0 +1,44 @@
+#include "workspace/PalettePages.h"
+
+#include <algorithm>
+
+#include "platform/Error.h"
+
+int WrapPageIndex(int index, int pageCount) {
+  if (pageCount <= 0) return -1;
+  if (index < 0) return pageCount - 1;
+  if (index >= pageCount) return 0;
+  return index;
+}
+
+PalettePage& AppendPage(std::vector<PalettePage>& pages) {
+  PalettePage page;
+  page.Name = Format("Page%d", static_cast<int>(pages.size()) + 1);
+  page.Title = Format("Page%d", static_cast<int>(pages.size()));
+  page.Height = 40;
+  page.Scale = 0.5f;
+  pages.push_back(std::move(page));
+  return pages.back();
+}
+
+int RecentlyUsedList::Use(const std::string& text, TColor color, int pageHeight) {
+  height_ = std::max(height_, pageHeight);
+  auto at = std::find_if(entries_.begin(), entries_.end(),
+                         [&](const Entry& e) { return e.Text == text; });
+  if (at == entries_.end()) {
+    entries_.insert(entries_.begin(), Entry{text, color});
+    return -1;
+  }
+  const int was = static_cast<int>(at - entries_.begin());
+  std::rotate(entries_.begin(), at, at + 1);
+  return was;
+}
+
+void RecentlyUsedList::RecolorNewest(TColor color) {
+  if (!entries_.empty()) entries_.front().Color = color;
+}
+
+void RecentlyUsedList::Clear() {
+  entries_.clear();
+  height_ = kMinHeight;
+}

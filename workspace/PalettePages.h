@@ -1,0 +1,41 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/Color.h"
+#include "workspace/WorkspaceState.h"
+
+// The page a page index stands for: below 0 the last page, at or past the
+// end the first; -1 when there are no pages.
+int WrapPageIndex(int index, int pageCount);
+
+// A new empty page at the end of the list, titled "Page%d" with its own index from 0.
+PalettePage& AppendPage(std::vector<PalettePage>& pages);
+
+// The entries most recently clicked, newest first, each with the colour that
+// was current when it was clicked. Not kept in the settings file.
+class RecentlyUsedList {
+ public:
+  static constexpr int kMinHeight = 40;
+
+  struct Entry {
+    std::string Text;
+    TColor Color;
+  };
+
+  const std::vector<Entry>& Entries() const { return entries_; }
+  // The height of its entries: the largest page height seen since it was emptied, at least 40.
+  int Height() const { return height_; }
+
+  // A click on an entry shown at pageHeight. A new entry goes on top with the
+  // colour; one already in the list moves to the top with its own colour.
+  // Returns the index the entry had before (-1 when it is new).
+  int Use(const std::string& text, TColor color, int pageHeight);
+  // The colour of the newest entry becomes this one (a colour field chosen while carrying).
+  void RecolorNewest(TColor color);
+  void Clear();
+
+ private:
+  std::vector<Entry> entries_;
+  int height_ = kMinHeight;
+};
