@@ -63,6 +63,7 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   BuildPalettePanel();
   BuildMenus();
   BuildCarryControls();
+  BuildPictureControls();
   ConnectScene();
   ConnectCarrying();
   palette_ = new TPalettePanel(*this);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/BlockList.h"
+#include "output/PictureFrame.h"
 #include "platform/Dialogs.h"
 #include "platform/Pointer.h"
 #include "render/Carrying.h"
@@ -30,6 +31,7 @@ class TDocument;
 class TPaintBox;
 class TPalettePanel;
 class TShapeCache;
+class Printer;
 
 // What the main window shows and keeps, besides the document it is given.
 struct MainWindowSetup {
@@ -137,6 +139,14 @@ class TMainWindow : public QMainWindow {
   void SetCurrentColor(TColor color, bool fromSwatch);
   void cbResolutionChange();
 
+  // ---- pictures and printing (MainWindowPictures.cpp)
+  TPictureFrame& PictureFrame() { return pictureFrame_; }
+  void btnSavePicClick();  // "Save picture" toggled: the frame comes or goes
+  void SavePicture(bool antiAliased);
+  void btnPrintClick();
+  // The print dialog by default; tests put in a printer of their own.
+  std::function<std::unique_ptr<Printer>()> ChoosePrinterHook;
+
   // ---- settings (MainWindowSettings.cpp)
   void ReadSettings();
   void WriteSettings();
@@ -181,6 +191,13 @@ class TMainWindow : public QMainWindow {
   void LDrawThisViewClick();
   void ReadSubassembly(const std::vector<std::string>& lines);
   TColor ButtonFaceColor() const;
+  void BuildPictureControls();
+  // The frame mode takes the paint box's mouse first; false when it is off.
+  bool PictureFrameMouseDown(QMouseEvent* event);
+  bool PictureFrameMouseMove(QMouseEvent* event);
+  bool PictureFrameMouseUp(QMouseEvent* event);
+  void ToggleFrameOnScreen();
+  void ChangePictureFrame(const std::function<void(TPictureFrame&)>& change);
 
   TDocument& document_;
   TShapeCache& shapes_;
@@ -198,6 +215,8 @@ class TMainWindow : public QMainWindow {
   bool destroyed_ = false;
   bool firstSize_ = true;
   TPalettePanel* palette_ = nullptr;  // a child of the window
+  TPictureFrame pictureFrame_;
+  bool pictureFramePlaced_ = false;
 
  public:
   // The controls, named as the rest of the program knows them.
@@ -217,4 +236,5 @@ class TMainWindow : public QMainWindow {
   QToolButton *btnPointer = nullptr, *btnPieceStuds = nullptr, *btnTransparent = nullptr;
   QAction* mSafePos = nullptr;
   QListWidget* ListBox1 = nullptr;
+  QToolButton *btnSavePic = nullptr, *btnPrint = nullptr;
 };

@@ -106,6 +106,7 @@ void TMainWindow::RedrawPicture() {
 }
 
 void TMainWindow::PaintBox1MouseDown(QMouseEvent* event) {
+  if (PictureFrameMouseDown(event)) return;
   const TPoint p = PointOf(*event);
   const bool wasCarrying = carrying_.Carrying();
   carrying_.MouseDown(p.x, p.y, StateOf(*event, event->button()));
@@ -114,11 +115,13 @@ void TMainWindow::PaintBox1MouseDown(QMouseEvent* event) {
 }
 
 void TMainWindow::PaintBox1MouseMove(QMouseEvent* event) {
+  if (PictureFrameMouseMove(event)) return;
   const TPoint p = PointOf(*event);
   carrying_.MouseMove(p.x, p.y, StateOf(*event, event->buttons()));
 }
 
-void TMainWindow::PaintBox1MouseUp(QMouseEvent*) {
+void TMainWindow::PaintBox1MouseUp(QMouseEvent* event) {
+  if (PictureFrameMouseUp(event)) return;
   carrying_.MouseUp();
 }
 

@@ -1,0 +1,130 @@
+#include <QMouseEvent>
+#include <QTest>
+
+#include "platform/PictureFile.h"
+#include "platform/Printer.h"
+#include "tests/workspace/MainWindowFixture.h"
+
+namespace {
+
+// Hands the window a printer that prints onto a page the test keeps.
+struct ForwardingPrinter : Printer {
+  Printer& target;
+  explicit ForwardingPrinter(Printer& t) : target(t) {}
+  int PageWidth() const override { return target.PageWidth(); }
+  int PageHeight() const override { return target.PageHeight(); }
+  Canvas& BeginDoc() override { return target.BeginDoc(); }
+  void EndDoc() override { target.EndDoc(); }
+};
+
+class MainWindowPicturesTest : public MainWindowTest {
+ protected:
+  QWidget* Box() { return window->PaintBox1; }
+  const TPictureFrame& Frame() { return window->PictureFrame(); }
+  void Press(QPoint at) { QTest::mousePress(Box(), Qt::LeftButton, Qt::NoModifier, at); }
+  void Release(QPoint at) { QTest::mouseRelease(Box(), Qt::LeftButton, Qt::NoModifier, at); }
+  void Drag(QPoint from, QPoint to) {
+    Press(from);
+    QMouseEvent move(QEvent::MouseMove, to, Box()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(Box(), &move);
+    Release(to);
+  }
+  // A hot area of the frame's title bar, measured from its right or left end.
+  QPoint FromRight(int dx, int dy) { return {Frame().BarRight() - dx, Frame().BarTop() + dy}; }
+  QPoint FromLeft(int dx, int dy) { return {Frame().BarLeft() + dx, Frame().BarTop() + dy}; }
+  bool ScreenShowsOnlyTheBuffer() {
+    const TScene& s = window->Scene();
+    for (int y = 0; y < s.BackBuffer.height(); ++y)
+      for (int x = 0; x < s.BackBuffer.width(); ++x)
+        if (s.ScreenImage.pixel(x, y) != s.BackBuffer.pixel(x, y)) return false;
+    return true;
+  }
+};
+
+}  // namespace
+
+TEST_F(MainWindowPicturesTest, TheFrameIsSetWithTheMouseAndItsTitleBar) {
+  ASSERT_TRUE(ScreenShowsOnlyTheBuffer());
+  Click("btnSavePic");
+  ASSERT_TRUE(Frame().On);
+  const int w = Box()->width(), h = Box()->height();
+  EXPECT_EQ(Frame().Rect.left, w / 2 - 190);
+  EXPECT_EQ(Frame().Rect.top, h / 2 - 150);
+  EXPECT_FALSE(ScreenShowsOnlyTheBuffer());
+  window->RedrawPicture();  // a new picture shows the frame again
+  EXPECT_FALSE(ScreenShowsOnlyTheBuffer());
+
+  Press(FromRight(22, 7));  // the small rectangle
+  EXPECT_EQ(Frame().Rect.left, 2);
+  EXPECT_EQ(Frame().Rect.top, 14);
+  EXPECT_EQ(Frame().Rect.right, w - 2);
+  EXPECT_EQ(Frame().Rect.bottom, h - 2);
+  Press(FromRight(38, 7));  // the short line
+  EXPECT_EQ(Frame().Rect.width(), 128);
+  EXPECT_EQ(Frame().Rect.height(), 110);
+
+  // The frame takes the mouse before the pieces: moving it selects nothing.
+  Drag({60, 60}, {160, 100});
+  EXPECT_EQ(Frame().Rect.left, 102);
+  EXPECT_EQ(Frame().Rect.top, 54);
+  for (int i = 0; i < Pieces(); ++i) EXPECT_FALSE(document->ModelList[i]->Selected);
+  Drag({180, 54 + 109}, {180, 54 + 300});  // the bottom edge
+  EXPECT_EQ(Frame().Rect.bottom, 54 + 110 + 191);
+  Drag({180, 54 + 300}, {180, 0});
+  EXPECT_EQ(Frame().Rect.height(), 110);
+
+  Press(FromRight(8, 6));  // the cross
+  EXPECT_FALSE(Frame().On);
+  EXPECT_FALSE(window->btnSavePic->isChecked());
+  EXPECT_TRUE(ScreenShowsOnlyTheBuffer());
+}
+
+TEST_F(MainWindowPicturesTest, SavingWritesTheFramedViewAndRemembersTheFolder) {
+  ASSERT_TRUE(window->LoadModel(HouseModel(), LoadMode::Complete));
+  Click("btnSavePic");
+  const TRect frame = Frame().Rect;
+  const std::string picture = folder + "pictures/house.JPG";
+  std::filesystem::create_directory(folder + "pictures");
+  dialogs->files.push_back(picture);
+  Press(FromLeft(8, 6));  // the circle
+  ASSERT_EQ(dialogs->requests.size(), 1u);
+  EXPECT_EQ(dialogs->requests[0].title, "Save picture");
+  EXPECT_EQ(dialogs->requests[0].fileName, "house");
+  EXPECT_EQ(dialogs->requests[0].folder, folder);
+  const Bitmap saved = ReadJpeg(picture);
+  EXPECT_EQ(saved.width(), frame.width());
+  EXPECT_EQ(saved.height(), frame.height());
+  EXPECT_EQ(window->State().Folder(FolderKind::SavePicture), folder + "pictures/");
+
+  // An anti-aliased save into a folder that is not there: the message, and nothing remembered.
+  dialogs->files.push_back(folder + "gone/house.bmp");
+  Press(FromLeft(28, 6));  // the letter A
+  EXPECT_EQ(dialogs->requests.back().title, "Save anti-aliased picture");
+  EXPECT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_EQ(window->State().Folder(FolderKind::SavePicture), folder + "pictures/");
+  dialogs->files.push_back(std::nullopt);  // cancelled
+  Press(FromLeft(28, 6));
+  EXPECT_EQ(dialogs->messages.size(), 1u);
+}
+
+TEST_F(MainWindowPicturesTest, PrintingDrawsOnThePrinterAndLeavesTheScreenAsItWas) {
+  ASSERT_TRUE(window->LoadModel(HouseModel(), LoadMode::Complete));
+  const float scale = View().ViewScale;
+  BitmapPrinter printer(Box()->width() * 3, Box()->height() * 3);
+  BitmapPrinter* printed = &printer;
+  window->ChoosePrinterHook = [&] { return std::make_unique<ForwardingPrinter>(printer); };
+  Click("btnPrint");
+  EXPECT_EQ(printed->DocumentsEnded(), 1);
+  const Bitmap& page = printed->Page();
+  int inked = 0;
+  for (int y = 0; y < page.height(); y += 5)
+    for (int x = 0; x < page.width(); x += 5)
+      if (page.pixel(x, y) != 0xFFFFFFu) ++inked;
+  EXPECT_GT(inked, 100);
+  EXPECT_EQ(View().ViewScale, scale);
+
+  window->ChoosePrinterHook = [] { return std::unique_ptr<Printer>(); };  // cancelled
+  Click("btnPrint");
+  EXPECT_EQ(printed->DocumentsEnded(), 1);
+}
