@@ -1,7 +1,10 @@
 #include "workspace/PalettePages.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
+#include "model/FieldScanner.h"
 #include "platform/Error.h"
 
 int WrapPageIndex(int index, int pageCount) {
@@ -19,6 +22,27 @@ PalettePage& AppendPage(std::vector<PalettePage>& pages) {
   page.Scale = 0.5f;
   pages.push_back(std::move(page));
   return pages.back();
+}
+
+bool MovePage(std::vector<PalettePage>& pages, int index, int delta) {
+  const int count = static_cast<int>(pages.size());
+  const int other = index + delta;
+  if (index < 0 || index >= count || other < 0 || other >= count) return false;
+  std::swap(pages[static_cast<std::size_t>(index)], pages[static_cast<std::size_t>(other)]);
+  return true;
+}
+
+std::string ScaleText(float scale) {
+  return Format("%.2g", static_cast<double>(scale));
+}
+
+float ReadScale(const std::string& text) {
+  const std::string trimmed = Trim(text);
+  char* end = nullptr;
+  const double value = trimmed.empty() ? 0 : std::strtod(trimmed.c_str(), &end);
+  if (trimmed.empty() || *end != '\0' || !std::isfinite(value) || value <= 0 || value > 1000)
+    throw ConversionError(Format("'%s' is not a valid floating point value", text.c_str()));
+  return static_cast<float>(value);
 }
 
 int RecentlyUsedList::Use(const std::string& text, TColor color, int pageHeight) {

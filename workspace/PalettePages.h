@@ -12,6 +12,16 @@ int WrapPageIndex(int index, int pageCount);
 // A new empty page at the end of the list, titled "Page%d" with its own index from 0.
 PalettePage& AppendPage(std::vector<PalettePage>& pages);
 
+// Exchanges the page at index with its neighbour index + delta (-1 up, +1
+// down); false when either is not a page.
+bool MovePage(std::vector<PalettePage>& pages, int index, int delta);
+
+// A page's scale as the properties dialog shows it ("%.2g").
+std::string ScaleText(float scale);
+// The scale typed into the properties dialog; raises ConversionError unless it
+// is a finite number above 0 (a page drawn at no size or upside down shows nothing).
+float ReadScale(const std::string& text);
+
 // The entries most recently clicked, newest first, each with the colour that
 // was current when it was clicked. Not kept in the settings file.
 class RecentlyUsedList {

@@ -62,6 +62,7 @@ TPalettePanel::TPalettePanel(TMainWindow& window) : QObject(&window), window_(wi
   auto* dock = window_.findChild<QDockWidget*>("Panel2");
   dock->widget()->installEventFilter(this);
   BuildColorFields(dock->widget());
+  BuildPageMenu();
 }
 
 TPalettePanel::~TPalettePanel() = default;

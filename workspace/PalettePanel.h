@@ -4,9 +4,12 @@
 
 #include "platform/Bitmap.h"
 #include "render/RenderContext.h"
+#include "workspace/PaletteDialogs.h"
 #include "workspace/PaletteDrawing.h"
 #include "workspace/PalettePages.h"
 
+class QAction;
+class QMenu;
 class QPainter;
 class QStyleOptionViewItem;
 class QWidget;
@@ -50,7 +53,24 @@ class TPalettePanel : public QObject {
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
+  // ---- the page menu of the list (PalettePageMenu.cpp)
+  void SetPageDialogs(std::unique_ptr<PageDialogs> dialogs) { pageDialogs_ = std::move(dialogs); }
+  void pumEditPopup();  // enables the items that apply
+  void Removeblock1Click();
+  void Addnewpage1Click();
+  void Addpagefromfile1Click();
+  void Removepage1Click();
+  void Properties1Click();
+  void Reorderpages1Click();
+  QMenu* pumEdit = nullptr;
+  QAction *Removeblock1 = nullptr, *Addnewpage1 = nullptr, *Addpagefromfile1 = nullptr;
+  QAction *Removepage1 = nullptr, *Properties1 = nullptr, *Reorderpages1 = nullptr;
+
  private:
+  void BuildPageMenu();
+  // The page shown, or nothing while the recently used list is shown or there are no pages.
+  PalettePage* ShownPage();
+  int SelectedRow() const;
   void BuildColorFields(QWidget* panel);
   void Fill(const std::vector<std::string>& entries, int height);
   void RefillChooser(int index);
@@ -66,4 +86,5 @@ class TPalettePanel : public QObject {
   RenderContext rc_;  // the palette's own view
   Bitmap entryBitmap_;
   std::vector<QWidget*> colorFields_;
+  std::unique_ptr<PageDialogs> pageDialogs_;
 };
