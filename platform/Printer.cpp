@@ -22,6 +22,12 @@ namespace {
 class WindowPrinter : public Printer {
  public:
   WindowPrinter() : printer_(QPrinter::HighResolution) {}
+  WindowPrinter(const std::string& pdfFile, int dotsPerInch) {
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(QString::fromLocal8Bit(pdfFile.c_str()));
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    printer_.setResolution(dotsPerInch);
+  }
   QPrinter& Device() { return printer_; }
 
   int PageWidth() const override { return Printable().width(); }
@@ -40,6 +46,10 @@ class WindowPrinter : public Printer {
 };
 
 }  // namespace
+
+std::unique_ptr<Printer> CreatePdfPrinter(const std::string& fileName, int dotsPerInch) {
+  return std::make_unique<WindowPrinter>(fileName, dotsPerInch);
+}
 
 std::unique_ptr<Printer> ChoosePrinter(QWidget* parent) {
   auto printer = std::make_unique<WindowPrinter>();

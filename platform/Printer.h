@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
@@ -36,6 +37,9 @@ class BitmapPrinter : public Printer {
   std::unique_ptr<Canvas> canvas_;
   int ended_ = 0;
 };
+
+// A printer that writes a PDF file, A4 at the given resolution.
+std::unique_ptr<Printer> CreatePdfPrinter(const std::string& fileName, int dotsPerInch = 300);
 
 // The window system's print dialog (which may also print to a PDF file);
 // nothing when it was cancelled.

@@ -235,3 +235,20 @@ TEST(PrintPicture, TheModelOnPaperIsTheScreenPictureAtTheLargerScale) {
   EXPECT_NEAR(paper.right, 4 * screen.right, 4);
   EXPECT_NEAR(paper.bottom, 4 * screen.bottom, 4);
 }
+
+TEST(PrintPicture, ThePrinterOfTheWindowSystemWritesAPdfPage) {
+  TempFolder dir;
+  SceneFixture f(300, 200);
+  std::unique_ptr<Printer> pdf = CreatePdfPrinter(dir / "page.pdf", 300);
+  // A4 at 300 dots per inch, less the printer's margins.
+  EXPECT_GT(pdf->PageWidth(), 2000);
+  EXPECT_LT(pdf->PageWidth(), 2481);
+  EXPECT_GT(pdf->PageHeight(), pdf->PageWidth());
+  PrintRequest request;
+  request.PaintBoxWidth = 300;
+  request.ModelFileName = "house.lgo";
+  PrintModel(*pdf, f.scene, request);
+  pdf.reset();
+  EXPECT_EQ(FileStart(dir / "page.pdf", 4), "%PDF");
+  EXPECT_GT(std::filesystem::file_size(dir / "page.pdf"), 2000u);
+}
