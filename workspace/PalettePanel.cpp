@@ -21,6 +21,10 @@ namespace {
 
 constexpr int kMaxEntryHeight = 255;
 constexpr int kColorFieldSize = 18;
+// The colour fields as the panel lays them out, two rows of seven.
+constexpr const char* kColorFieldLayout[kColorFieldCount] = {
+    "edWhite", "edGray", "edDarkGray", "edBlack", "Edit1",  "Edit11", "Edit13",
+    "Edit6",   "Edit7",  "edBlue",     "Edit9",   "Edit10", "Edit12", "Edit14"};
 
 class PaletteDelegate : public QStyledItemDelegate {
  public:
@@ -72,7 +76,7 @@ void TPalettePanel::BuildColorFields(QWidget* panel) {
   auto* grid = new QGridLayout();
   grid->setSpacing(2);
   for (int i = 0; i < kColorFieldCount; ++i) {
-    const ColorField& field = kColorFields[i];
+    const ColorField& field = ColorFieldNamed(kColorFieldLayout[i]);
     auto* w = new QWidget(panel);
     w->setObjectName(field.name);
     w->setFixedSize(kColorFieldSize, kColorFieldSize);
@@ -221,14 +225,14 @@ void TPalettePanel::ListBox1Click(int row) {
 }
 
 void TPalettePanel::ColorFieldLeftClick(int field) {
-  const TColor color = kColorFields[field].color;
+  const TColor color = ColorFieldNamed(kColorFieldLayout[field]).color;
   window_.SetCurrentColor(color, true);
   if (window_.Carrying().Carrying()) recent_.RecolorNewest(color);
   Repaint();
 }
 
 void TPalettePanel::ColorFieldRightClick(int field) {
-  window_.Scene().BackgroundColor = kColorFields[field].color;
+  window_.Scene().BackgroundColor = ColorFieldNamed(kColorFieldLayout[field]).color;
   window_.RedrawPicture();
 }
 

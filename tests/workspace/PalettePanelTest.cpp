@@ -122,6 +122,14 @@ TEST_F(PaletteTest, NothingIsPlacedInASideView) {
 }
 
 TEST_F(PaletteTest, ColourFieldsSetTheCurrentColourAndTheBackground) {
+  auto at = [&](const char* name) { return window->findChild<QWidget*>(name)->pos(); };
+  // Two rows of seven: white to olive, then yellow to cyan.
+  EXPECT_EQ(at("edWhite").y(), at("Edit13").y());
+  EXPECT_LT(at("edWhite").x(), at("edGray").x());
+  EXPECT_LT(at("Edit11").x(), at("Edit13").x());
+  EXPECT_EQ(at("Edit6").x(), at("edWhite").x());
+  EXPECT_GT(at("Edit6").y(), at("edWhite").y());
+  EXPECT_EQ(at("Edit14").y(), at("Edit6").y());
   ClickEntry(0);
   ClickField("edBlue", Qt::LeftButton);
   EXPECT_EQ(window->CurrentColor(), 0xCC0211u);
@@ -168,8 +176,10 @@ TEST_F(PaletteTest, EntriesArePicturesOfTheirPiecesInTheCurrentColour) {
   QListWidget* list = window->ListBox1;
   const QImage shown = list->viewport()->grab().toImage();
   shown.save(QString::fromStdString(folder + "palette.png"));
-  if (const char* keep = std::getenv("BRIKOLO_KEEP_PICTURES"))
+  if (const char* keep = std::getenv("BRIKOLO_KEEP_PICTURES")) {
     shown.save(QString::fromLocal8Bit(keep) + "/palette.png");
+    window->grab().save(QString::fromLocal8Bit(keep) + "/window.png");
+  }
   auto count = [&](int row, auto matches) {
     const QRect r = list->visualItemRect(list->item(row));
     int n = 0;
