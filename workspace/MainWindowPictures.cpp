@@ -81,7 +81,11 @@ void TMainWindow::ToggleFrameOnScreen() {
 void TMainWindow::btnSavePicClick() {
   const bool on = btnSavePic->isChecked();
   if (on == pictureFrame_.On) return;
-  if (on && !pictureFramePlaced_) {
+  // A frame moved wholly out of the view comes back, or its bar could never be reached.
+  const TRect& r = pictureFrame_.Rect;
+  const bool outOfView = r.right <= 0 || r.bottom <= 0 || r.left >= PaintBox1->width() ||
+                         pictureFrame_.BarTop() >= PaintBox1->height();
+  if (on && (!pictureFramePlaced_ || outOfView)) {
     pictureFrame_.PlaceAround(PaintBox1->width() / 2, PaintBox1->height() / 2);
     pictureFramePlaced_ = true;
   }

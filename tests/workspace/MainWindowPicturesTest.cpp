@@ -74,6 +74,14 @@ TEST_F(MainWindowPicturesTest, TheFrameIsSetWithTheMouseAndItsTitleBar) {
   EXPECT_FALSE(Frame().On);
   EXPECT_FALSE(window->btnSavePic->isChecked());
   EXPECT_TRUE(ScreenShowsOnlyTheBuffer());
+
+  // Back on, the frame keeps its place, unless it was moved wholly out of the view.
+  Click("btnSavePic");
+  EXPECT_EQ(Frame().Rect.left, 102);
+  Drag({110, 80}, {110 + w, 80});
+  Click("btnSavePic");
+  Click("btnSavePic");
+  EXPECT_EQ(Frame().Rect.left, w / 2 - 190);
 }
 
 TEST_F(MainWindowPicturesTest, SavingWritesTheFramedViewAndRemembersTheFolder) {
