@@ -3,6 +3,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/Error.h"
 #include "platform/QtCanvas.h"
 
 Canvas& BitmapPrinter::BeginDoc() {
@@ -34,6 +35,12 @@ class WindowPrinter : public Printer {
   int PageHeight() const override { return Printable().height(); }
   Canvas& BeginDoc() override {
     canvas_ = std::make_unique<QtCanvas>(&printer_);
+    // A printer or file that cannot be opened leaves the painter inactive;
+    // that must not pass for a printed page.
+    if (!canvas_->painter().isActive()) {
+      canvas_.reset();
+      throw FileError("The printer could not start the document");
+    }
     return *canvas_;
   }
   void EndDoc() override { canvas_.reset(); }  // ending the painter ends the job

@@ -193,3 +193,12 @@ TEST(PrintPicture, ThePrinterOfTheWindowSystemWritesAPdfPage) {
   EXPECT_EQ(FileStart(dir / "page.pdf", 4), "%PDF");
   EXPECT_GT(std::filesystem::file_size(dir / "page.pdf"), 2000u);
 }
+
+TEST(PrintPicture, APrinterThatCannotStartRaisesAndTheViewStaysAsItWas) {
+  TempFolder dir;
+  SceneFixture f(300, 200);
+  const float scale = f.rc.view.ViewScale;
+  std::unique_ptr<Printer> pdf = CreatePdfPrinter(dir / "missing/page.pdf", 300);
+  EXPECT_THROW(PrintModel(*pdf, f.scene, PrintRequest{300, 0, 0, ""}), FileError);
+  EXPECT_EQ(f.rc.view.ViewScale, scale);
+}
