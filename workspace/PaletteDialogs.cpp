@@ -30,7 +30,7 @@ QDialogButtonBox* OkCancel(QDialog& dialog) {
 
 class WindowPageDialogs : public PageDialogs {
  public:
-  explicit WindowPageDialogs(QWidget* parent) : parent_(parent) {}
+  WindowPageDialogs(QWidget* parent, TPalettePanel& palette) : parent_(parent), palette_(palette) {}
 
   bool EditProperties(PageProperties& p) override {
     QDialog dialog(parent_);
@@ -93,12 +93,17 @@ class WindowPageDialogs : public PageDialogs {
     return true;
   }
 
+  bool CustomizePages(std::vector<PalettePage>& pages, int currentPage) override {
+    return RunCustomizePagesDialog(parent_, palette_, pages, currentPage);
+  }
+
  private:
   QWidget* parent_;
+  TPalettePanel& palette_;
 };
 
 }  // namespace
 
-std::unique_ptr<PageDialogs> CreateWindowPageDialogs(QWidget* parent) {
-  return std::make_unique<WindowPageDialogs>(parent);
+std::unique_ptr<PageDialogs> CreateWindowPageDialogs(QWidget* parent, TPalettePanel& palette) {
+  return std::make_unique<WindowPageDialogs>(parent, palette);
 }

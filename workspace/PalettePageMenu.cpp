@@ -13,7 +13,7 @@
 #include "workspace/PalettePanel.h"
 
 void TPalettePanel::BuildPageMenu() {
-  pageDialogs_ = CreateWindowPageDialogs(&window_);
+  pageDialogs_ = CreateWindowPageDialogs(&window_, *this);
   QListWidget* list = window_.ListBox1;
   pumEdit = new QMenu(list);
   pumEdit->setObjectName("pumEdit");
@@ -31,6 +31,7 @@ void TPalettePanel::BuildPageMenu() {
   Removepage1 = item("Removepage1", "Re&move page", &TPalettePanel::Removepage1Click);
   Properties1 = item("Properties1", "&Properties...", &TPalettePanel::Properties1Click);
   Reorderpages1 = item("Reorderpages1", "Re&order pages...", &TPalettePanel::Reorderpages1Click);
+  Customize1 = item("Customize1", "&Customize pages...", &TPalettePanel::Customize1Click);
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QListWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
     pumEditPopup();
@@ -126,5 +127,15 @@ void TPalettePanel::Reorderpages1Click() {
   std::vector<PalettePage> pages = window_.State().Pages;
   if (!pageDialogs_->ReorderPages(pages)) return;
   window_.State().Pages = std::move(pages);
+  ShowPage(window_.State().CurrentPage);
+}
+
+void TPalettePanel::Customize1Click() {
+  std::vector<PalettePage> pages = window_.State().Pages;
+  if (!pageDialogs_->CustomizePages(pages, window_.State().CurrentPage)) return;
+  // Only the entries change; titles, heights and scales stay as they are.
+  std::vector<PalettePage>& kept = window_.State().Pages;
+  for (std::size_t i = 0; i < kept.size() && i < pages.size(); ++i)
+    kept[i].Entries = std::move(pages[i].Entries);
   ShowPage(window_.State().CurrentPage);
 }

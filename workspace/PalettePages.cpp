@@ -32,6 +32,29 @@ bool MovePage(std::vector<PalettePage>& pages, int index, int delta) {
   return true;
 }
 
+bool MoveEntryToPage(std::vector<PalettePage>& pages, int from, int row, int to, int after) {
+  const int count = static_cast<int>(pages.size());
+  if (from < 0 || to < 0 || from >= count || to >= count || from == to) return false;
+  std::vector<std::string>& source = pages[static_cast<std::size_t>(from)].Entries;
+  std::vector<std::string>& target = pages[static_cast<std::size_t>(to)].Entries;
+  if (row < 0 || row >= static_cast<int>(source.size())) return false;
+  const std::size_t at = after < 0 || after >= static_cast<int>(target.size())
+                             ? target.size()
+                             : static_cast<std::size_t>(after) + 1;
+  target.insert(target.begin() + static_cast<std::ptrdiff_t>(at),
+                source[static_cast<std::size_t>(row)]);
+  source.erase(source.begin() + row);
+  return true;
+}
+
+bool MoveEntry(std::vector<std::string>& entries, int row, int delta) {
+  const int count = static_cast<int>(entries.size());
+  const int other = row + delta;
+  if (row < 0 || row >= count || other < 0 || other >= count) return false;
+  std::swap(entries[static_cast<std::size_t>(row)], entries[static_cast<std::size_t>(other)]);
+  return true;
+}
+
 std::string ScaleText(float scale) {
   return Format("%.2g", static_cast<double>(scale));
 }

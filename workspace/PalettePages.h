@@ -16,6 +16,13 @@ PalettePage& AppendPage(std::vector<PalettePage>& pages);
 // down); false when either is not a page.
 bool MovePage(std::vector<PalettePage>& pages, int index, int delta);
 
+// Moves the entry at row of pages[from] into pages[to], after row after
+// (appended when after is below 0 or past the end). False unless from and to
+// are two different pages and row is one of the entries.
+bool MoveEntryToPage(std::vector<PalettePage>& pages, int from, int row, int to, int after);
+// Exchanges an entry with its neighbour row + delta; false when either is missing.
+bool MoveEntry(std::vector<std::string>& entries, int row, int delta);
+
 // A page's scale as the properties dialog shows it ("%.2g").
 std::string ScaleText(float scale);
 // The scale typed into the properties dialog; raises ConversionError unless it

@@ -134,11 +134,19 @@ void TPalettePanel::Fill(const std::vector<std::string>& entries, int height) {
   QListWidget* list = window_.ListBox1;
   list->clear();
   for (const std::string& text : entries) {
-    items_.push_back(PaletteItem::Make(text, window_.Shapes(), window_.Setup().programFolder));
+    items_.push_back(MakeItem(text));
     list->addItem(QString::fromLocal8Bit(text.c_str()));
   }
   list->doItemsLayout();
   list->viewport()->update();
+}
+
+PaletteItem TPalettePanel::MakeItem(const std::string& text) {
+  return PaletteItem::Make(text, window_.Shapes(), window_.Setup().programFolder);
+}
+
+TColor TPalettePanel::CurrentColor() const {
+  return window_.CurrentColor();
 }
 
 void TPalettePanel::ShowPage(int index) {

@@ -49,6 +49,9 @@ class TPalettePanel : public QObject {
   // Owner drawing of the list (also for the other lists that show entries).
   void PaintEntry(QPainter& painter, const QRect& rect, PaletteItem& item, TColor color,
                   bool selected, float scale);
+  // A palette item of an entry, ready to be painted.
+  PaletteItem MakeItem(const std::string& text);
+  TColor CurrentColor() const;
   void PaintListEntry(QPainter& painter, const QStyleOptionViewItem& option, int row);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,9 +65,11 @@ class TPalettePanel : public QObject {
   void Removepage1Click();
   void Properties1Click();
   void Reorderpages1Click();
+  void Customize1Click();
   QMenu* pumEdit = nullptr;
   QAction *Removeblock1 = nullptr, *Addnewpage1 = nullptr, *Addpagefromfile1 = nullptr;
   QAction *Removepage1 = nullptr, *Properties1 = nullptr, *Reorderpages1 = nullptr;
+  QAction* Customize1 = nullptr;
 
  private:
   void BuildPageMenu();

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QListWidget>
+#include <QTimer>
+#include <functional>
 
 #include "platform/Error.h"
 #include "platform/IniFile.h"
@@ -75,6 +78,23 @@ TEST(PalettePages, RecentlyUsedEntriesMoveUpWithTheirOwnColour) {
   EXPECT_EQ(recent.Height(), 40);
 }
 
+TEST(PalettePages, EntriesMoveBetweenTwoDifferentPagesOnly) {
+  std::vector<PalettePage> pages = Pages({"a", "b"});
+  pages[0].Entries = {"1", "2", "3"};
+  pages[1].Entries = {"x", "y"};
+  EXPECT_TRUE(MoveEntryToPage(pages, 0, 1, 1, 0));  // after the first
+  EXPECT_EQ(pages[1].Entries, (std::vector<std::string>{"x", "2", "y"}));
+  EXPECT_TRUE(MoveEntryToPage(pages, 0, 0, 1, -1));  // nothing selected: appended
+  EXPECT_EQ(pages[1].Entries, (std::vector<std::string>{"x", "2", "y", "1"}));
+  EXPECT_EQ(pages[0].Entries, (std::vector<std::string>{"3"}));
+  EXPECT_FALSE(MoveEntryToPage(pages, 0, 0, 0, -1));   // the same page
+  EXPECT_FALSE(MoveEntryToPage(pages, 0, 1, 1, -1));   // no such entry
+  EXPECT_FALSE(MoveEntryToPage(pages, -1, 0, 1, -1));  // the recently used list
+  EXPECT_TRUE(MoveEntry(pages[1].Entries, 3, -1));
+  EXPECT_FALSE(MoveEntry(pages[1].Entries, 3, +1));
+  EXPECT_EQ(pages[1].Entries, (std::vector<std::string>{"x", "2", "1", "y"}));
+}
+
 namespace {
 
 class ScriptedPageDialogs : public PageDialogs {
@@ -90,6 +110,12 @@ class ScriptedPageDialogs : public PageDialogs {
   }
   bool ReorderPages(std::vector<PalettePage>& pages) override {
     for (auto [index, delta] : moves) MovePage(pages, index, delta);
+    return true;
+  }
+  std::function<void(std::vector<PalettePage>&)> customize;
+  bool CustomizePages(std::vector<PalettePage>& pages, int) override {
+    if (!customize) return false;
+    customize(pages);
     return true;
   }
 };
@@ -180,6 +206,42 @@ TEST_F(PageMenuTest, PropertiesChangeThePageOrKeepItOnABadScale) {
   EXPECT_EQ(dialogs->messages[0], "'big' is not a valid floating point value");
   EXPECT_EQ(PagesOf()[0].Title, "Big bricks");
   EXPECT_EQ(PagesOf()[0].Height, 80);
+}
+
+TEST_F(PageMenuTest, CustomizingChangesOnlyTheEntries) {
+  pageDialogs->customize = [](std::vector<PalettePage>& pages) {
+    MoveEntryToPage(pages, 0, 0, 1, -1);
+    pages[0].Title = "ignored";
+  };
+  Palette().Customize1Click();
+  EXPECT_EQ(PagesOf()[0].Title, "Bricks");
+  EXPECT_EQ(PagesOf()[0].Entries, (std::vector<std::string>{"1x1x1"}));
+  EXPECT_EQ(PagesOf()[1].Entries, (std::vector<std::string>{"2x4x3|3001"}));
+  EXPECT_EQ(window->ListBox1->count(), 1);
+}
+
+TEST_F(PageMenuTest, TheCustomizeDialogMovesTheSelectedEntryAcross) {
+  std::vector<PalettePage> pages = PagesOf();
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* right = dialog->findChild<QComboBox*>("cmbRight");
+    auto* leftList = dialog->findChild<QListWidget*>("lbLeft");
+    EXPECT_EQ(leftList->count(), 2);
+    // Both sides on the same page: nothing moves.
+    leftList->setCurrentRow(1);
+    dialog->findChild<QToolButton*>("RxSpeedButton1")->click();
+    EXPECT_EQ(leftList->count(), 2);
+    right->setCurrentIndex(2);
+    dialog->findChild<QToolButton*>("RxSpeedButton1")->click();
+    EXPECT_EQ(leftList->count(), 1);
+    EXPECT_EQ(leftList->currentRow(), 0);  // the source keeps its selection index
+    EXPECT_EQ(dialog->findChild<QListWidget*>("lbRight")->count(), 1);
+    dialog->accept();
+  });
+  ASSERT_TRUE(RunCustomizePagesDialog(window.get(), Palette(), pages, 0));
+  EXPECT_EQ(pages[0].Entries, (std::vector<std::string>{"2x4x3|3001"}));
+  EXPECT_EQ(pages[1].Entries, (std::vector<std::string>{"1x1x1"}));
 }
 
 TEST_F(PageMenuTest, APageFromAPartFileHoldsEverySectionOfIt) {
