@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "model/ColorTable.h"
+#include "platform/PictureFile.h"
 #include "platform/QtCanvas.h"
 #include "tests/workspace/MainWindowFixture.h"
 #include "workspace/PalettePanel.h"
@@ -196,4 +197,32 @@ TEST_F(PaletteTest, EntriesArePicturesOfTheirPiecesInTheCurrentColour) {
   // Labels: the part number in black, a bare entry in dark red.
   EXPECT_GT(count(0, [](TColor c) { return c == 0; }), 5);
   EXPECT_GT(count(2, [](TColor c) { return c == kEntryLabelColor; }), 5);
+}
+
+TEST_F(PaletteTest, AModelEntryLoadsItsModelAsASubassembly) {
+  Close();
+  WriteTextLines(folder + "Brikolo.ini",
+                 {"[Main]", "Version=2", "Pages=1", "[Page1]", "Title=Models", "Count=2",
+                  "Brick0=M house", "Brick1=M nothing"});
+  HouseModel();
+  Bitmap picture(30, 20, 0x00FF00);
+  picture.setPixel(5, 5, 0x0000FF);
+  WriteBmp(folder + "house.bmp", picture);
+  Open();
+  // The picture is drawn with the colour of its corner left out.
+  QListWidget* list = window->ListBox1;
+  const QImage shown = list->viewport()->grab().toImage();
+  const QPoint corner = list->visualItemRect(list->item(0)).topLeft();
+  EXPECT_EQ(FromQColor(shown.pixelColor(corner + QPoint(5, 15))), 0x0000FFu);
+  EXPECT_NE(FromQColor(shown.pixelColor(corner + QPoint(20, 15))), 0x00FF00u);
+  window->State().Folder(FolderKind::LoadSubassembly) = "/elsewhere/";
+  ASSERT_EQ(Palette().Items().size(), 2u);
+  EXPECT_TRUE(Palette().Items()[0].IsModel);
+  ClickEntry(0);
+  EXPECT_GT(window->CarrySet().Count(), 10);
+  EXPECT_EQ(window->State().Folder(FolderKind::LoadSubassembly), "/elsewhere/");
+  EXPECT_TRUE(Palette().RecentlyUsed().Entries().empty());
+  // A missing model file is reported by the loader, as any other.
+  ClickEntry(1);
+  EXPECT_EQ(dialogs->messages.size(), 1u);
 }
