@@ -8,6 +8,7 @@
 #include <set>
 
 #include "cli/LDrawConvert.h"
+#include "model/Bounds.h"
 #include "model/Document.h"
 #include "platform/Application.h"
 #include "platform/PictureFile.h"
@@ -248,30 +249,21 @@ int RunInfo(const std::vector<std::string>& args) {
   std::map<char, int> perType;
   std::set<int> groups;
   int highestStep = 0;
-  std::int64_t minX = 0, minY = 0, minZ = 0, maxX = 0, maxY = 0, maxZ = 0;
+  TBounds box;
   for (int i = 0; i < list.Count(); ++i) {
     const TBlock& b = *list[i];
     ++perType[b.BlockType];
     if (b.Group >= 1) groups.insert(b.Group);
     highestStep = std::max<int>(highestStep, b.Step);
-    if (i == 0) {
-      minX = b.X, minY = b.Y, minZ = b.Z, maxX = b.Right(), maxY = b.Back(), maxZ = b.Top();
-    } else {
-      minX = std::min<std::int64_t>(minX, b.X);
-      minY = std::min<std::int64_t>(minY, b.Y);
-      minZ = std::min<std::int64_t>(minZ, b.Z);
-      maxX = std::max(maxX, b.Right());
-      maxY = std::max(maxY, b.Back());
-      maxZ = std::max(maxZ, b.Top());
-    }
+    box.Add(b);
   }
   std::printf("pieces: %d\n", list.Count());
   for (const auto& [type, count] : perType) std::printf("  %c: %d\n", type, count);
   if (list.Count() > 0)
     std::printf("bounding box: x %lld..%lld, y %lld..%lld, z %lld..%lld\n",
-                static_cast<long long>(minX), static_cast<long long>(maxX),
-                static_cast<long long>(minY), static_cast<long long>(maxY),
-                static_cast<long long>(minZ), static_cast<long long>(maxZ));
+                static_cast<long long>(box.minX), static_cast<long long>(box.maxX),
+                static_cast<long long>(box.minY), static_cast<long long>(box.maxY),
+                static_cast<long long>(box.minZ), static_cast<long long>(box.maxZ));
   else
     std::printf("bounding box: none\n");
   std::printf("highest step: %d\n", highestStep);

@@ -1,5 +1,7 @@
 #include "model/BlockList.h"
 
+#include "model/Bounds.h"
+
 #include <algorithm>
 #include <limits>
 #include <unordered_map>
@@ -183,10 +185,6 @@ std::int64_t CellOf(std::int64_t v) {
   return v >= 0 ? v / kCoverCell : -((-v + kCoverCell - 1) / kCoverCell);
 }
 
-std::int32_t Saturate(std::int64_t v) {
-  return static_cast<std::int32_t>(
-      std::min<std::int64_t>(v, std::numeric_limits<std::int32_t>::max()));
-}
 
 }  // namespace
 
@@ -273,8 +271,8 @@ void TBlockList::ComputeCover() {
       }
   }
   for (std::size_t i = 0; i < count; ++i) {
-    items_[i]->TopCover = Saturate(covers[i].top);
-    items_[i]->BottomCover = Saturate(covers[i].bottom);
+    items_[i]->TopCover = Clamp32(covers[i].top);
+    items_[i]->BottomCover = Clamp32(covers[i].bottom);
   }
 }
 

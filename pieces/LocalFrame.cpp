@@ -24,17 +24,13 @@ LocalBox LocalFrameOf(const TBlock& piece) {
   }
 }
 
-std::int32_t Saturate32(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 void DrawLocalFace(Canvas& canvas, RenderContext& rc, int direction, TColor shade,
                    std::initializer_list<LocalPoint> points) {
   int n = 0;
   for (const LocalPoint& p : points) {
     if (n == RenderContext::kMaxPoints) break;
-    rc.ModelPoints[n++] = {Saturate32(p.x), Saturate32(p.y), Saturate32(p.z)};
+    rc.ModelPoints[n++] = {Clamp32(p.x), Clamp32(p.y), Clamp32(p.z)};
   }
   if (rc.ShadingOn) canvas.setBrushColor(shade);
   rc.DrawPolygon(canvas, n, direction);

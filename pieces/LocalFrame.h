@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "model/Bounds.h"
 #include "platform/Color.h"
 
 class Canvas;
@@ -31,8 +32,6 @@ int QuarterTurns(const TBlock& piece);
 // (ly, -lx), at two (-lx, -ly), at three (-ly, lx).
 LocalBox LocalFrameOf(const TBlock& piece);
 
-// A wide value brought into the 32-bit range of model points.
-std::int32_t Saturate32(std::int64_t v);
 
 // One filled polygon of local points, projected with column `direction`; with
 // shading on the brush takes the face's shade first.

@@ -114,7 +114,7 @@ void TRoof::TopStuds(Canvas& canvas, RenderContext& rc) {
   const int direction = QuarterTurns(*this);
   const std::int64_t x = X, y = Y;
   const int count = (direction % 2 == 0 ? SizeX : SizeY) / 20;
-  const int top = Saturate32(Top());
+  const int top = Clamp32(Top());
   // The row runs along x at even directions and along y at odd ones; a row
   // from a damaged file is cut to what the canvas shows.
   const bool alongX = direction % 2 == 0;
@@ -137,7 +137,7 @@ void TRoof::TopStuds(Canvas& canvas, RenderContext& rc) {
         cx = x + 10 + 20 * k, cy = y + 10;
         break;
     }
-    const TPoint foot = rc.view.ProjectPoint(Saturate32(cx), Saturate32(cy), top);
+    const TPoint foot = rc.view.ProjectPoint(Clamp32(cx), Clamp32(cy), top);
     DrawStud(canvas, rc, foot.x, foot.y);
   }
 }

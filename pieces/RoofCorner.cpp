@@ -75,7 +75,7 @@ void TRoofCorner::TopStuds(Canvas& canvas, RenderContext& rc) {
       cx = Right() - 10, cy = std::int64_t{Y} + 10;
       break;
   }
-  const TPoint foot = rc.view.ProjectPoint(Saturate32(cx), Saturate32(cy), Saturate32(Top()));
+  const TPoint foot = rc.view.ProjectPoint(Clamp32(cx), Clamp32(cy), Clamp32(Top()));
   DrawStud(canvas, rc, foot.x, foot.y);
 }
 

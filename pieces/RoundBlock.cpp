@@ -39,13 +39,13 @@ bool TRoundBlock::HasStudAt(int sizeX, int i, int j) {
 void TRoundBlock::TopStuds(Canvas& canvas, RenderContext& rc) {
   if (SizeX > 160) return;  // no pattern this wide: no studs, and no need to look
   const int nx = SizeX / 20, ny = SizeY / 20;
-  const int top = Saturate32(Top());
+  const int top = Clamp32(Top());
   for (int i = 1; i <= nx; ++i) {
     for (int j = 1; j <= ny; ++j) {
       if (!HasStudAt(SizeX, i, j)) continue;
       const TPoint foot =
-          rc.view.ProjectPoint(Saturate32(std::int64_t{X} + 10 + 20 * (i - 1)),
-                               Saturate32(std::int64_t{Y} + 10 + 20 * (j - 1)), top);
+          rc.view.ProjectPoint(Clamp32(std::int64_t{X} + 10 + 20 * (i - 1)),
+                               Clamp32(std::int64_t{Y} + 10 + 20 * (j - 1)), top);
       DrawStud(canvas, rc, foot.x, foot.y);
     }
   }
@@ -72,8 +72,8 @@ void TRoundBlock::Draw(Canvas& canvas, RenderContext& rc) {
   const int rx = ScreenLength(static_cast<float>(SizeX) * 0.5f * v.ViewScale);
   const int ry =
       ScreenLength(std::fabs(v.CosTilt) * static_cast<float>(SizeY) * 0.5f * v.ViewScale);
-  const TPoint c = v.ProjectPoint(Saturate32(std::int64_t{X} + SizeX / 2),
-                                  Saturate32(std::int64_t{Y} + SizeY / 2), Z);
+  const TPoint c = v.ProjectPoint(Clamp32(std::int64_t{X} + SizeX / 2),
+                                  Clamp32(std::int64_t{Y} + SizeY / 2), Z);
   const int cx = c.x, cy = c.y, top = cy + dz;
 
   auto body = [&] { canvas.rectangle(cx - rx, top, cx + rx + 1, cy); };

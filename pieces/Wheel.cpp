@@ -24,7 +24,7 @@ Point3 WheelPoint(const WheelGeometry& g, float r, int k, std::int64_t y) {
   const float angle = static_cast<float>(k * 30 * 3.14159265358979323846 / 180.0);
   const float x = static_cast<float>(g.xc) + r * std::cos(angle);
   const float z = static_cast<float>(g.zc) + r * std::sin(angle);
-  return {Saturate32(std::llrint(x)), Saturate32(y), Saturate32(std::llrint(z))};
+  return {Clamp32(std::llrint(x)), Clamp32(y), Clamp32(std::llrint(z))};
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ void TWheel::DrawWheelSide(Canvas& canvas, RenderContext& rc, std::int64_t y) {
   const int direction = QuarterTurns(*this);
   Point3* p = rc.ModelPoints;
   for (int k = 1; k <= kSegments; ++k) {
-    p[0] = {Saturate32(g.xc), Saturate32(y), Saturate32(g.zc)};
+    p[0] = {Clamp32(g.xc), Clamp32(y), Clamp32(g.zc)};
     p[1] = WheelPoint(g, g.hub, k, y);
     p[2] = WheelPoint(g, g.hub, k - 1, y);
     canvas.setBrushColor(brush);

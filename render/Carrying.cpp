@@ -1,5 +1,7 @@
 #include "render/Carrying.h"
 
+#include "model/Bounds.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -17,9 +19,6 @@ std::int32_t ToCoordinate(double value) {
   return static_cast<std::int32_t>(std::clamp(value, -1.0e9, 1.0e9));
 }
 
-std::int32_t Narrow(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
 
 // Down to the grid line at or below the value, on both sides of zero.
 std::int32_t SnapDown(std::int32_t value, int step) {
@@ -101,28 +100,20 @@ void TCarrying::CarrySet(TBlockList& pieces) {
 void TCarrying::CarryBoundingBox() {
   CarryingSet = true;
   // The corner starts where AddOffsetCopies starts it, so that the set is put down where it shows.
-  std::int64_t minX = 9999, minY = 9999, minZ = 9999, maxX = -9999, maxY = -9999, maxZ = -9999;
-  for (int i = 0; i < CarryList->Count(); ++i) {
-    const TBlock& p = *(*CarryList)[i];
-    minX = std::min<std::int64_t>(minX, p.X);
-    minY = std::min<std::int64_t>(minY, p.Y);
-    minZ = std::min<std::int64_t>(minZ, p.Z);
-    maxX = std::max(maxX, p.Right());
-    maxY = std::max(maxY, p.Back());
-    maxZ = std::max(maxZ, p.Top());
-  }
-  const std::int64_t sx = maxX - minX, sy = maxY - minY, sz = maxZ - minZ;
+  TBounds b = TBounds::Seeded(9999, -9999);
+  for (int i = 0; i < CarryList->Count(); ++i) b.Add(*(*CarryList)[i]);
+  const std::int64_t sx = b.maxX - b.minX, sy = b.maxY - b.minY, sz = b.maxZ - b.minZ;
   // A plain box that stands for the set exactly, not rounded down to whole
   // studs and plates, so that the cut-off and the pieces under it see the set
   // itself, also off the stud grid.
   auto box =
       std::make_unique<TBlock>(0, 0, 0, 0, 0, 0, CurrentColor, NewPieceStuds, false, false, "");
-  box->X = Narrow(minX);
-  box->Y = Narrow(minY);
-  box->Z = Narrow(minZ);
-  box->SizeX = Narrow(sx);
-  box->SizeY = Narrow(sy);
-  box->SizeZ = Narrow(sz);
+  box->X = Clamp32(b.minX);
+  box->Y = Clamp32(b.minY);
+  box->Z = Clamp32(b.minZ);
+  box->SizeX = Clamp32(sx);
+  box->SizeY = Clamp32(sy);
+  box->SizeZ = Clamp32(sz);
   SetCarried(std::move(box));
 }
 
@@ -244,7 +235,7 @@ void TCarrying::TurnCarried() {
       TBlock* piece = (*CarryList)[i];
       const std::int32_t oldX = piece->X;
       piece->X = piece->Y;
-      piece->Y = Narrow(-std::int64_t{oldX} - piece->SizeX);
+      piece->Y = Clamp32(-std::int64_t{oldX} - piece->SizeX);
       piece->Turn();
     }
     CarriedPiece->Turn();

@@ -1,5 +1,7 @@
 #include "shapes/GeneralBlock.h"
 
+#include "model/Bounds.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -50,9 +52,7 @@ void TGeneralBlock::Turn() {
   if (Shape) {
     const int d = ((Direction % 4) + 4) % 4;
     auto shifted = [](std::int32_t v, std::int32_t studs) {
-      return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-          std::int64_t{v} + std::int64_t{20} * studs, std::numeric_limits<std::int32_t>::min(),
-          std::numeric_limits<std::int32_t>::max()));
+      return Clamp32(std::int64_t{v} + std::int64_t{20} * studs);
     };
     X = shifted(X, Shape->TurnShift[2 * d]);
     Y = shifted(Y, Shape->TurnShift[2 * d + 1]);

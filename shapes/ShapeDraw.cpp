@@ -7,15 +7,11 @@
 #include "platform/Canvas.h"
 #include "render/RenderContext.h"
 #include "render/Studs.h"
+#include "model/Bounds.h"
 #include "shapes/DrawClass.h"
 
 namespace {
 
-// Sums of file values are formed wide and kept in range.
-std::int32_t Clamped(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 }  // namespace
 
@@ -23,11 +19,11 @@ Point3 TDrawClass::Turned(const Point3& p, int direction) const {
   const std::int64_t bx = BoxX, by = BoxY;
   switch (((direction % 4) + 4) % 4) {
     case 1:
-      return {p.y, Clamped(bx - p.x), p.z};
+      return {p.y, Clamp32(bx - p.x), p.z};
     case 2:
-      return {Clamped(bx - p.x), Clamped(by - p.y), p.z};
+      return {Clamp32(bx - p.x), Clamp32(by - p.y), p.z};
     case 3:
-      return {Clamped(by - p.y), p.x, p.z};
+      return {Clamp32(by - p.y), p.x, p.z};
     default:
       return p;
   }
@@ -54,8 +50,8 @@ void PlaceTurned(const TDrawClass& shape, const Point3* points, int count, int x
                  int direction, Point3* out) {
   for (int i = 0; i < count; ++i) {
     const Point3 t = shape.Turned(points[i], direction);
-    out[i] = {Clamped(std::int64_t{t.x} + x), Clamped(std::int64_t{t.y} + y),
-              Clamped(std::int64_t{t.z} + z)};
+    out[i] = {Clamp32(std::int64_t{t.x} + x), Clamp32(std::int64_t{t.y} + y),
+              Clamp32(std::int64_t{t.z} + z)};
   }
 }
 

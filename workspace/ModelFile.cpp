@@ -4,6 +4,7 @@
 #include <exception>
 #include <limits>
 
+#include "model/Bounds.h"
 #include "model/Document.h"
 #include "model/FieldScanner.h"
 #include "platform/Error.h"
@@ -14,10 +15,6 @@ namespace {
 
 constexpr std::size_t kMaxLineBody = 255;
 
-std::int32_t Saturate(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 void ReadHeader(FieldScanner& fields, ModelReadResult& result, int& unitFlag, LoadMode mode) {
   ModelHeader h;
@@ -45,12 +42,12 @@ std::unique_ptr<TBlock> ReadPiece(char letter, FieldScanner& fields, int unitFla
     z = z * 24 / 3;
     sz = sz * 24 / 3;
   }
-  piece->X = Saturate(x);
-  piece->Y = Saturate(y);
-  piece->Z = Saturate(z);
-  piece->SizeX = Saturate(sx);
-  piece->SizeY = Saturate(sy);
-  piece->SizeZ = Saturate(sz);
+  piece->X = Clamp32(x);
+  piece->Y = Clamp32(y);
+  piece->Z = Clamp32(z);
+  piece->SizeX = Clamp32(sx);
+  piece->SizeY = Clamp32(sy);
+  piece->SizeZ = Clamp32(sz);
   piece->Color = static_cast<TColor>(fields.Number());
   piece->HasStuds = fields.Number() != 0;
   piece->IsBaseplate = fields.Number() != 0;
@@ -83,7 +80,6 @@ ModelReadResult ReadModelLines(const std::vector<std::string>& lines, TShapeCach
                                const ModelReadOptions& options) {
   ModelReadResult result;
   int unitFlag = 0;  // without a header line the pieces are in studs and plates
-  bool first = true;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     const std::string& line = lines[n];
     if (line.empty()) continue;  // never written; nothing to read
@@ -108,22 +104,7 @@ ModelReadResult ReadModelLines(const std::vector<std::string>& lines, TShapeCach
         piece->Group = options.subassemblyGroup;
         piece->Step = static_cast<std::int16_t>(options.subassemblyStep);
         if (piece->IsBaseplate) continue;  // a subassembly brings no baseplate
-        if (first) {
-          result.minX = piece->X;
-          result.minY = piece->Y;
-          result.minZ = piece->Z;
-          result.maxX = piece->Right();
-          result.maxY = piece->Back();
-          result.maxZ = piece->Top();
-          first = false;
-        } else {
-          result.minX = std::min<std::int64_t>(result.minX, piece->X);
-          result.minY = std::min<std::int64_t>(result.minY, piece->Y);
-          result.minZ = std::min<std::int64_t>(result.minZ, piece->Z);
-          result.maxX = std::max(result.maxX, piece->Right());
-          result.maxY = std::max(result.maxY, piece->Back());
-          result.maxZ = std::max(result.maxZ, piece->Top());
-        }
+        result.bounds.Add(*piece);
       }
       result.pieces.push_back(std::move(piece));
     } catch (const std::exception& error) {

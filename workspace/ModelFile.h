@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/BlockList.h"
+#include "model/Bounds.h"
 
 class TShapeCache;
 
@@ -33,8 +34,8 @@ struct ModelReadResult {
   bool baseplateSeen = false;
   int baseSizeX = 0, baseSizeY = 0;  // studs
   bool thickBase = false;
-  // Bounding box of the pieces (subassembly mode): minimum and maximum corner.
-  std::int64_t minX = 0, minY = 0, minZ = 0, maxX = 0, maxY = 0, maxZ = 0;
+  // Bounding box of the pieces (subassembly mode).
+  TBounds bounds;
 };
 
 struct ModelReadOptions {

@@ -137,10 +137,10 @@ TEST(ModelFile, SubassemblyTakesOneGroupOneStepAndNoBaseplate) {
     EXPECT_EQ(p->Group, 9);
     EXPECT_EQ(p->Step, 2);
   }
-  EXPECT_EQ(r.minX, 20);
-  EXPECT_EQ(r.minY, 0);
-  EXPECT_EQ(r.maxX, 80);
-  EXPECT_EQ(r.maxZ, 32);
+  EXPECT_EQ(r.bounds.minX, 20);
+  EXPECT_EQ(r.bounds.minY, 0);
+  EXPECT_EQ(r.bounds.maxX, 80);
+  EXPECT_EQ(r.bounds.maxZ, 32);
 }
 
 TEST(ModelFile, CompleteModelReportsBaseplateHighestStepAndGroup) {
