@@ -13,8 +13,8 @@
 #include "platform/Error.h"
 #include "platform/TextFile.h"
 #include "workspace/MainWindow.h"
-#include "workspace/PalettePanel.h"
 #include "workspace/PaintBox.h"
+#include "workspace/PalettePanel.h"
 
 namespace {
 
@@ -94,26 +94,30 @@ void TMainWindow::btnClearClick() {
   ClearModel();
 }
 
+// The open dialog of the load menu, in the folder remembered for the mode.
+static std::optional<std::string> AskModelToLoad(Dialogs& dialogs, const char* title,
+                                                 const std::string& folder,
+                                                 const std::string& fileName) {
+  FileDialogRequest request;
+  request.title = title;
+  request.filter = TMainWindow::kModelFilter;
+  request.defaultExtension = "LGO";
+  request.folder = folder;
+  request.fileName = fileName;
+  return dialogs.OpenFileName(request);
+}
+
 void TMainWindow::mNewmodelClick() {
   if (!AskToSave()) return;
-  FileDialogRequest request;
-  request.title = "Load a complete model";
-  request.filter = kModelFilter;
-  request.defaultExtension = "LGO";
-  request.folder = state_.Folder(FolderKind::LoadModel);
-  request.fileName = openFileName_;
-  if (const std::optional<std::string> name = dialogs_->OpenFileName(request))
+  if (const std::optional<std::string> name = AskModelToLoad(
+          *dialogs_, "Load a complete model", state_.Folder(FolderKind::LoadModel), openFileName_))
     LoadModel(*name, LoadMode::Complete);
 }
 
 void TMainWindow::mSubassemblyClick() {
-  FileDialogRequest request;
-  request.title = "Load a subassembly";
-  request.filter = kModelFilter;
-  request.defaultExtension = "LGO";
-  request.folder = state_.Folder(FolderKind::LoadSubassembly);
-  request.fileName = openFileName_;
-  if (const std::optional<std::string> name = dialogs_->OpenFileName(request))
+  if (const std::optional<std::string> name =
+          AskModelToLoad(*dialogs_, "Load a subassembly",
+                         state_.Folder(FolderKind::LoadSubassembly), openFileName_))
     LoadModel(*name, LoadMode::Subassembly);
 }
 
