@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <iterator>
 
 #include "platform/Error.h"
 #include "platform/TextCase.h"
@@ -39,14 +40,25 @@ bool TShapeCache::RegisterShape(std::unique_ptr<TDrawClass>& shape) {
   const std::string key = KeyOf(shape->FileName, shape->SectionName);
   if (shapes_.count(key) != 0) return false;
   shape->PartsFolder = partsFolder_;
+  changed_.insert(shape.get());
   shapes_.emplace(key, std::move(shape));
   return true;
+}
+
+void TShapeCache::MarkChanged(const TDrawClass& shape) {
+  for (const auto& entry : shapes_)
+    if (entry.second.get() == &shape) changed_.insert(&shape);
+}
+
+bool TShapeCache::IsChanged(const TDrawClass& shape) const {
+  return changed_.count(&shape) != 0;
 }
 
 std::vector<TShapeCache::ShapeFile> TShapeCache::ShapeFiles() const {
   std::vector<ShapeFile> files;
   for (const auto& entry : shapes_) {
     const TDrawClass& shape = *entry.second;
+    if (!IsChanged(shape)) continue;
     auto file = files.begin();
     while (file != files.end() && !SameText(file->name, shape.FileName)) ++file;
     if (file == files.end()) {
@@ -67,13 +79,23 @@ std::vector<TShapeCache::ShapeFile> TShapeCache::ShapeFiles() const {
   return files;
 }
 
-void TShapeCache::SaveAllShapes() const {
-  std::string unread;
+void TShapeCache::SaveAllShapes() {
+  std::string firstError;
   for (const ShapeFile& file : ShapeFiles()) {
-    if (file.readError.empty())
-      WriteTextLines(PartFilePath(partsFolder_, file.name), file.lines);
-    else if (unread.empty())
-      unread = file.readError;
+    std::string error = file.readError;
+    if (error.empty()) {
+      try {
+        WriteTextLines(PartFilePath(partsFolder_, file.name), file.lines);
+      } catch (const std::exception& e) {
+        error = e.what();
+      }
+    }
+    if (!error.empty()) {
+      if (firstError.empty()) firstError = error;
+      continue;
+    }
+    for (auto it = changed_.begin(); it != changed_.end();)
+      it = SameText((*it)->FileName, file.name) ? changed_.erase(it) : std::next(it);
   }
-  if (!unread.empty()) throw FileError(unread);
+  if (!firstError.empty()) throw FileError(firstError);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,20 +21,28 @@ class TShapeCache {
   TDrawClass* FindShape(const std::string& fileName, const std::string& sectionName);
   // Takes a shape made in the shape editor under its own names, unless a shape
   // of that file and section is already cached: then shape stays with the
-  // caller and false is returned.
+  // caller and false is returned. A shape taken counts as changed.
   bool RegisterShape(std::unique_ptr<TDrawClass>& shape);
-  // Every cached shape written into its file, each file replaced through a
-  // temporary file. A missing file is started afresh; a file that exists but
-  // cannot be read is left alone (its other sections would be lost) and its
-  // read error is raised once the other files are written.
-  void SaveAllShapes() const;
+  // Marks a cached shape as edited, so that SaveAllShapes writes it back.
+  // Shapes that were only read never reach their files again: the library
+  // stays byte for byte as it was shipped. A shape the cache does not own is
+  // ignored.
+  void MarkChanged(const TDrawClass& shape);
+  bool IsChanged(const TDrawClass& shape) const;
+  // Every changed shape written into its file, each file replaced through a
+  // temporary file; the marks of the files written are cleared. A missing file
+  // is started afresh; a file that exists but cannot be read or written keeps
+  // its marks and is left alone (its other sections would be lost); the first
+  // such error is raised once the other files are written.
+  void SaveAllShapes();
 
   struct ShapeFile {
     std::string name;
     std::vector<std::string> lines;
     std::string readError;  // not empty: the file exists but could not be read
   };
-  // The files SaveAllShapes would write, with their lines, in cache order.
+  // The files SaveAllShapes would write (those holding a changed shape), with
+  // their lines, in cache order.
   std::vector<ShapeFile> ShapeFiles() const;
 
   const std::string& PartsFolder() const { return partsFolder_; }
@@ -45,4 +54,5 @@ class TShapeCache {
   };
   std::string partsFolder_;
   std::map<std::string, std::unique_ptr<TDrawClass>, KeyLess> shapes_;
+  std::set<const TDrawClass*> changed_;
 };
