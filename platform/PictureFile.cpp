@@ -81,8 +81,8 @@ void WriteBmp(const std::string& path, const Bitmap& picture) {
   WriteFileAtomically(path, EncodeBmp(picture));
 }
 
-Bitmap ReadBmp(const std::string& path) {
-  std::string bytes = ReadFileBytes(path);
+Bitmap ReadBmp(const std::string& path, std::size_t maxBytes) {
+  std::string bytes = ReadFileBytes(path, maxBytes);
   QImage image;
   if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                           static_cast<int>(bytes.size()), "BMP"))

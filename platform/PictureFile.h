@@ -2,10 +2,11 @@
 #include <string>
 
 #include "platform/Bitmap.h"
+#include "platform/TextFile.h"
 
 // Picture files. Every function raises FileError when the file cannot be read
 // or written; writers replace the target only after a complete write.
-Bitmap ReadBmp(const std::string& path);
+Bitmap ReadBmp(const std::string& path, std::size_t maxBytes = kNoSizeLimit);
 void WriteBmp(const std::string& path, const Bitmap& picture);  // 24-bit, bottom-up
 std::string EncodeBmp(const Bitmap& picture);
 

@@ -5,10 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "platform/Error.h"
 
@@ -72,21 +71,51 @@ static std::string SystemMessage(const std::string& path, int error) {
   return Format("Cannot open file \"%s\". %s", path.c_str(), std::strerror(error));
 }
 
-std::string ReadFileBytes(const std::string& path) {
-  std::string native = NativePath(path);
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+  // Not blocking on open, so a pipe in the file's place is refused, not waited for.
+  const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw FileError(SystemMessage(path, errno));
+  std::string problem;
   struct stat st;
-  if (::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-    throw FileError(SystemMessage(path, EISDIR));
-  std::ifstream in(native, std::ios::binary);
-  if (!in) throw FileError(SystemMessage(path, errno ? errno : ENOENT));
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) throw FileError(Format("Read error on \"%s\"", path.c_str()));
-  return buffer.str();
+  if (::fstat(fd, &st) != 0)
+    problem = SystemMessage(path, errno);
+  else if (S_ISDIR(st.st_mode))
+    problem = SystemMessage(path, EISDIR);
+  else if (!S_ISREG(st.st_mode))
+    problem = Format("Cannot open file \"%s\". It is not a regular file", path.c_str());
+  std::string bytes;
+  if (problem.empty() && static_cast<std::uintmax_t>(st.st_size) <= maxBytes)
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char chunk[65536];
+  while (problem.empty()) {
+    // Measured as it is read too: the file may grow meanwhile.
+    if (bytes.size() > maxBytes || static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+      problem =
+          Format("Cannot open file \"%s\". It is larger than %zu MB", path.c_str(), maxBytes >> 20);
+      break;
+    }
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) problem = Format("Read error on \"%s\". %s", path.c_str(), std::strerror(errno));
+    if (n <= 0) break;
+    bytes.append(chunk, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  if (!problem.empty()) throw FileError(problem);
+  return bytes;
 }
 
-std::vector<std::string> ReadTextLines(const std::string& path) {
-  return SplitLines(ReadFileBytes(path));
+std::vector<std::string> ReadTextLines(const std::string& path, std::size_t maxBytes) {
+  return SplitLines(ReadFileBytes(path, maxBytes));
+}
+
+bool IsPlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (const char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '/' || c == '\\' || u < 0x20 || u == 0x7F) return false;
+  }
+  return true;
 }
 
 namespace {

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -11,13 +13,22 @@ std::string FileFolder(const std::string& path);     // with its trailing '/', o
 std::string FileBaseName(const std::string& path);   // the name without its folder
 std::string FileExtension(const std::string& path);  // ".lgo", or "" when the name has none
 bool FileExists(const std::string& path);
+// A name that stays inside the folder it is looked up in: not empty, not "."
+// or "..", no folder separator ('/' or '\\') and no control character. Names
+// that files bring along (part files of a model, bitmaps of a shape, models
+// of the palette) must be plain.
+bool IsPlainFileName(const std::string& name);
 
 std::vector<std::string> SplitLines(const std::string& bytes);
 std::string JoinLines(const std::vector<std::string>& lines);  // every line ends in CR LF
 
 // Raises FileError with the system's message when the file cannot be read.
-std::string ReadFileBytes(const std::string& path);
-std::vector<std::string> ReadTextLines(const std::string& path);
+// Only regular files are read (a device or a pipe could block or never end),
+// and a file longer than maxBytes is refused.
+constexpr std::size_t kNoSizeLimit = std::numeric_limits<std::size_t>::max();
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes = kNoSizeLimit);
+std::vector<std::string> ReadTextLines(const std::string& path,
+                                       std::size_t maxBytes = kNoSizeLimit);
 
 // Writes through a temporary file beside the target and replaces the target
 // only after a complete, flushed write, so a failed write leaves the old file

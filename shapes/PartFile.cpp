@@ -238,6 +238,8 @@ std::unique_ptr<TDrawClass> ParseShape(const std::vector<std::string>& lines,
 }
 
 std::string PartFilePath(const std::string& partsFolder, const std::string& fileName) {
+  if (!IsPlainFileName(fileName))
+    throw BrikoloError(Format("%s is not a file name in the parts folder", fileName.c_str()));
   const std::string exact = partsFolder + NativePath(fileName);
   if (FileExists(exact)) return exact;
   const std::string folder = FileFolder(exact);
@@ -253,8 +255,13 @@ std::string PartFilePath(const std::string& partsFolder, const std::string& file
 
 std::unique_ptr<TDrawClass> ReadShape(const std::string& partsFolder, const std::string& fileName,
                                       const std::string& sectionName) {
-  auto shape =
-      ParseShape(ReadTextLines(PartFilePath(partsFolder, fileName)), fileName, sectionName);
+  if (!IsPlainFileName(fileName))
+    throw BrikoloError(
+        Format("Could not find part %s in file %s: a part file is named without a "
+               "folder",
+               sectionName.c_str(), fileName.c_str()));
+  auto shape = ParseShape(ReadTextLines(PartFilePath(partsFolder, fileName), kMaxPartFileBytes),
+                          fileName, sectionName);
   shape->PartsFolder = partsFolder;
   return shape;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,12 +17,20 @@ class TDrawClass;
 std::unique_ptr<TDrawClass> ParseShape(const std::vector<std::string>& lines,
                                        const std::string& fileName, const std::string& sectionName);
 
-// The path of a part file in the parts folder ("" or ending in '/'). Names are
-// matched without regard to case, as model files and palettes written on other
-// systems spell them freely; a name that matches no file keeps its spelling.
+// Part files, and the bitmaps of their faces, above this size are refused: no
+// real library comes near it.
+constexpr std::size_t kMaxPartFileBytes = std::size_t{16} << 20;
+
+// The path of a part file in the parts folder ("" or ending in '/'). Only a
+// plain name (IsPlainFileName) is a part file name: models and palettes from
+// elsewhere cannot reach outside the folder; any other name raises
+// BrikoloError. Names are matched without regard to case, as model files and
+// palettes written on other systems spell them freely; a name that matches no
+// file keeps its spelling.
 std::string PartFilePath(const std::string& partsFolder, const std::string& fileName);
 
-// Reads one section of the file in the parts folder.
+// Reads one section of the file in the parts folder. A name that is not a
+// part file name fails as a missing section does.
 std::unique_ptr<TDrawClass> ReadShape(const std::string& partsFolder, const std::string& fileName,
                                       const std::string& sectionName);
 

@@ -19,7 +19,7 @@ const Bitmap* TDrawClass::FaceBitmap() const {
     bitmapName_ = BitmapName;
     bitmapFolder_ = PartsFolder;
     try {
-      bitmap_ = ReadBmp(PartFilePath(PartsFolder, BitmapName));
+      bitmap_ = ReadBmp(PartFilePath(PartsFolder, BitmapName), kMaxPartFileBytes);
     } catch (const std::exception&) {
       bitmap_ = Bitmap();
     }

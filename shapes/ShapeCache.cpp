@@ -64,14 +64,13 @@ std::vector<TShapeCache::ShapeFile> TShapeCache::ShapeFiles() const {
     if (file == files.end()) {
       files.push_back({shape.FileName, {}, {}});
       file = files.end() - 1;
-      const std::string path = PartFilePath(partsFolder_, shape.FileName);
-      std::error_code missing;
-      if (std::filesystem::exists(path, missing)) {
-        try {
-          file->lines = ReadTextLines(path);
-        } catch (const std::exception& error) {
-          file->readError = error.what();
-        }
+      try {
+        const std::string path = PartFilePath(partsFolder_, shape.FileName);
+        std::error_code missing;
+        if (std::filesystem::exists(path, missing))
+          file->lines = ReadTextLines(path, kMaxPartFileBytes);
+      } catch (const std::exception& error) {
+        file->readError = error.what();
       }
     }
     WriteShape(shape, file->lines);

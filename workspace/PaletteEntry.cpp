@@ -66,7 +66,8 @@ PaletteEntry ParsePaletteEntry(const std::string& text) {
   if (!trimmed.empty() && trimmed[0] == 'M') {
     e.Kind = PaletteEntryKind::Model;
     e.ModelName = Trim(trimmed.substr(1));
-    if (e.ModelName.empty()) e.Kind = PaletteEntryKind::Invalid;
+    // The model lies in the program's folder; a name cannot lead elsewhere.
+    if (!IsPlainFileName(e.ModelName)) e.Kind = PaletteEntryKind::Invalid;
     return e;
   }
   std::string shape = text;

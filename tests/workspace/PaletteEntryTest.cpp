@@ -75,7 +75,9 @@ TEST(PaletteEntry, ModelEntriesAndLabels) {
   const PaletteEntry m = ParsePaletteEntry(" M  my house ");
   EXPECT_EQ(m.Kind, PaletteEntryKind::Model);
   EXPECT_EQ(m.ModelName, "my house");
-  EXPECT_EQ(ParsePaletteEntry("M").Kind, PaletteEntryKind::Invalid);
+  // A model entry names a file in the program's folder and nowhere else.
+  for (const char* entry : {"M", "M ../house", "M /tmp/house", "M sub\\house", "M .."})
+    EXPECT_EQ(ParsePaletteEntry(entry).Kind, PaletteEntryKind::Invalid) << entry;
 
   const PaletteLabel named = PaletteEntryLabel(" 2x4x3|3001 ");
   EXPECT_TRUE(named.IsPartName);
