@@ -16,6 +16,7 @@ for target in "$build"/tests/fuzz/Fuzz*; do
     FuzzPartFile) cp -n "$root"/data/parts/*.dat "$corpus"/ 2>/dev/null || true ;;
     FuzzSettings) cp -n "$root"/data/Brikolo.ini "$corpus"/ 2>/dev/null || true ;;
     FuzzMappingList) cp -n "$root"/data/bo2ld.lst "$corpus"/ 2>/dev/null || true ;;
+    FuzzLDrawModel) cp -n "$root"/tests/ldraw/library/parts/*.dat "$corpus"/ 2>/dev/null || true ;;
   esac
   echo "== $name for ${seconds}s"
   "$target" -max_total_time="$seconds" -max_len=4096 "$corpus"

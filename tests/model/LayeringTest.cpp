@@ -9,7 +9,7 @@
 TEST(Layering, CoreFoldersIncludeNoQtHeader) {
   const std::regex qtInclude(R"(^\s*#\s*include\s*[<"](Q[A-Za-z]|qt))");
   int files = 0;
-  for (const char* folder : {"model", "render", "pieces", "shapes", "output"}) {
+  for (const char* folder : {"model", "render", "pieces", "shapes", "ldraw", "output"}) {
     const std::filesystem::path dir = std::filesystem::path(BRIKOLO_SOURCE_DIR) / folder;
     if (!std::filesystem::exists(dir)) continue;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
