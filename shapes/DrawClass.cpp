@@ -152,7 +152,9 @@ void TDrawClass::DeleteFace(int face) {
 
 void TDrawClass::InsertPoint(int face, int i, const Point3& p) {
   FaceRec& f = CheckedFace(face);
-  if (i < 0 || i >= f.PointCount) throw BrikoloError("Illegal point index");
+  // A face that lost all its corners takes a first one again.
+  const bool first = f.PointCount == 0 && i == 0;
+  if (!first && (i < 0 || i >= f.PointCount)) throw BrikoloError("Illegal point index");
   f.Points.insert(f.Points.begin() + i, p);
   ++f.PointCount;
 }

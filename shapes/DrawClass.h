@@ -86,6 +86,7 @@ class TDrawClass {
   void AddFace(const Point3* points, int count);
   void CopyFace(int face);
   void DeleteFace(int face);
+  // Before corner i; a face without corners takes its first one at 0.
   void InsertPoint(int face, int i, const Point3& p);
   void DeletePoint(int face, int i);
   void PlaceStuds(int nx, int ny);
