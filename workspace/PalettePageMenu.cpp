@@ -1,5 +1,6 @@
-// The popup menu of the palette list: removing entries, adding, removing,
-// reordering and naming pages, and a page filled from a part definition file.
+// The popup menu of the palette list: editing, adding and removing entries,
+// adding, removing, reordering and naming pages, and a page filled from a part
+// definition file.
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include "workspace/MainWindow.h"
 #include "workspace/PaletteEntry.h"
 #include "workspace/PalettePanel.h"
+#include "workspace/ShapeEditor.h"
 
 void TPalettePanel::BuildPageMenu() {
   pageDialogs_ = CreateWindowPageDialogs(&window_, *this);
@@ -23,6 +25,8 @@ void TPalettePanel::BuildPageMenu() {
     connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
     return a;
   };
+  Editblock1 = item("Editblock1", "&Edit...", &TPalettePanel::Editblock1Click);
+  Addnewblock1 = item("Addnewblock1", "&Add...", &TPalettePanel::Addnewblock1Click);
   Removeblock1 = item("Removeblock1", "&Remove", &TPalettePanel::Removeblock1Click);
   pumEdit->addSeparator();
   Addnewpage1 = item("Addnewpage1", "A&dd page", &TPalettePanel::Addnewpage1Click);
@@ -54,9 +58,52 @@ int TPalettePanel::SelectedRow() const {
 
 void TPalettePanel::pumEditPopup() {
   const PalettePage* page = ShownPage();
+  Editblock1->setEnabled(page && SelectedRow() >= 0);
+  Addnewblock1->setEnabled(page != nullptr);
   Removeblock1->setEnabled(page && SelectedRow() >= 0);
   Removepage1->setEnabled(page && page->Entries.empty());
   Properties1->setEnabled(page != nullptr);
+}
+
+TAddHard& TPalettePanel::ShapeEditor() {
+  if (!shapeEditor_) shapeEditor_ = new TAddHard(window_);
+  return *shapeEditor_;
+}
+
+void TPalettePanel::Editblock1Click() {
+  const PalettePage* page = ShownPage();
+  const int row = SelectedRow();
+  if (!page || row < 0 || row >= static_cast<int>(page->Entries.size())) return;
+  TAddHard& editor = ShapeEditor();
+  editor.OpenEntry(page->Entries[static_cast<std::size_t>(row)], false);
+  editor.SetTitles("Edit block", "Replace");
+  // The editor's detail buttons work on its own view; the main window's detail level stays.
+  if (editor.exec() == QDialog::Accepted) TakeEditorResult(row);
+}
+
+void TPalettePanel::Addnewblock1Click() {
+  const PalettePage* page = ShownPage();
+  if (!page) return;
+  const int row = SelectedRow();
+  TAddHard& editor = ShapeEditor();
+  if (row >= 0 && row < static_cast<int>(page->Entries.size()))
+    editor.OpenEntry(page->Entries[static_cast<std::size_t>(row)], true);
+  editor.SetTitles("Add new block", "Add");
+  if (editor.exec() == QDialog::Accepted) TakeEditorResult(-1);
+}
+
+void TPalettePanel::TakeEditorResult(int replacedRow) {
+  PalettePage* page = ShownPage();
+  if (!page) return;
+  const std::string result = ShapeEditor().ResultEntry();
+  if (replacedRow >= 0 && replacedRow < static_cast<int>(page->Entries.size()))
+    page->Entries[static_cast<std::size_t>(replacedRow)] = result;
+  else if (!result.empty())
+    page->Entries.push_back(result);
+  page->Height = std::min(255, std::max(page->Height, ShapeEditor().PreviewHeight()));
+  // The LDraw mapping list is read afresh at every export, so a new part id needs nothing here.
+  ShowPage(window_.State().CurrentPage);
+  if (replacedRow >= 0) window_.ListBox1->setCurrentRow(replacedRow);
 }
 
 void TPalettePanel::Removeblock1Click() {

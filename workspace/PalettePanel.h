@@ -13,6 +13,7 @@ class QMenu;
 class QPainter;
 class QStyleOptionViewItem;
 class QWidget;
+class TAddHard;
 class TMainWindow;
 
 // The piece palette of the main window: the list of entries of the page
@@ -59,6 +60,13 @@ class TPalettePanel : public QObject {
   // ---- the page menu of the list (PalettePageMenu.cpp)
   void SetPageDialogs(std::unique_ptr<PageDialogs> dialogs) { pageDialogs_ = std::move(dialogs); }
   void pumEditPopup();  // enables the items that apply
+  // The selected entry opened in the shape editor; on OK the result replaces it.
+  void Editblock1Click();
+  // The shape editor started from the selected entry (or as it was last left);
+  // on OK the result is appended to the page.
+  void Addnewblock1Click();
+  // The shape editor, made on first use and kept with its state.
+  TAddHard& ShapeEditor();
   void Removeblock1Click();
   void Addnewpage1Click();
   void Addpagefromfile1Click();
@@ -67,6 +75,7 @@ class TPalettePanel : public QObject {
   void Reorderpages1Click();
   void Customize1Click();
   QMenu* pumEdit = nullptr;
+  QAction *Editblock1 = nullptr, *Addnewblock1 = nullptr;
   QAction *Removeblock1 = nullptr, *Addnewpage1 = nullptr, *Addpagefromfile1 = nullptr;
   QAction *Removepage1 = nullptr, *Properties1 = nullptr, *Reorderpages1 = nullptr;
   QAction* Customize1 = nullptr;
@@ -92,4 +101,7 @@ class TPalettePanel : public QObject {
   Bitmap entryBitmap_;
   std::vector<QWidget*> colorFields_;
   std::unique_ptr<PageDialogs> pageDialogs_;
+  TAddHard* shapeEditor_ = nullptr;  // a child of the main window
+  // The editor's result taken into the shown page, shown again.
+  void TakeEditorResult(int replacedRow);
 };

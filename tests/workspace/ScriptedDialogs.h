@@ -17,6 +17,8 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<std::string>> files;
   std::vector<std::string> messages, questions;
   std::vector<FileDialogRequest> requests;
+  std::deque<std::optional<TColor>> colors;  // nothing: the colour dialog cancelled
+  std::vector<TColor> colorStarts;
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   DialogAnswer AskYesNoCancel(const std::string& text) override {
@@ -38,6 +40,16 @@ class ScriptedDialogs : public Dialogs {
     bool a = yesNoAnswers.front();
     yesNoAnswers.pop_front();
     return a;
+  }
+  std::optional<TColor> ChooseColor(TColor start) override {
+    colorStarts.push_back(start);
+    if (colors.empty()) {
+      ADD_FAILURE() << "unexpected colour dialog";
+      return std::nullopt;
+    }
+    std::optional<TColor> c = colors.front();
+    colors.pop_front();
+    return c;
   }
   std::optional<std::string> OpenFileName(const FileDialogRequest& r) override { return File(r); }
   std::optional<std::string> SaveFileName(const FileDialogRequest& r) override { return File(r); }
