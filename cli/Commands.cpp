@@ -5,12 +5,14 @@
 #include <cstdlib>
 #include <exception>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "cli/LDrawConvert.h"
 #include "model/Bounds.h"
 #include "model/Document.h"
 #include "platform/Application.h"
+#include "platform/FileLocations.h"
 #include "platform/PictureFile.h"
 #include "platform/TextCase.h"
 #include "platform/TextFile.h"
@@ -139,8 +141,8 @@ bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shape
   return true;
 }
 
-std::string PartsFolder() {
-  return ProgramFolder() + "parts/";
+std::vector<std::string> PartsFolders() {
+  return FileLocations::ForRunningProgram().PartsFolders();
 }
 
 }  // namespace
@@ -152,7 +154,7 @@ int RunRender(const std::vector<std::string>& args) {
     throw UsageError{"OUT must end in .png, .bmp or .jpg"};
 
   TDocument document;
-  TShapeCache shapes(PartsFolder());
+  TShapeCache shapes(PartsFolders());
   ModelReadResult result;
   if (!LoadForCli(o.model, document, shapes, result)) return 1;
 
@@ -210,11 +212,10 @@ int RunRender(const std::vector<std::string>& args) {
 
 int RunConvert(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
-  std::string programDir = ProgramFolder();
+  std::optional<FileLocations> files;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--program-dir") {
-      programDir = NextValue(args, i);
-      if (!programDir.empty() && programDir.back() != '/') programDir += '/';
+      files = FileLocations::Beside(NextValue(args, i));
       continue;
     }
     if (args[i].size() > 1 && args[i][0] == '-')
@@ -223,11 +224,12 @@ int RunConvert(const std::vector<std::string>& args) {
   }
   if (positional.size() != 2) throw UsageError{"convert needs IN and OUT"};
   TDocument document;
-  TShapeCache shapes(programDir + "parts/");
+  if (!files) files = FileLocations::ForRunningProgram();
+  TShapeCache shapes(files->PartsFolders());
   ModelReadResult result;
   if (!LoadForCli(positional[0], document, shapes, result)) return 1;
   if (LowerExtension(positional[1]) == ".dat")
-    return ConvertToLDraw(document.ModelList, positional[1], programDir);
+    return ConvertToLDraw(document.ModelList, positional[1], files->DataFolder());
   ModelHeader header = result.header.value_or(ModelHeader{});
   try {
     SaveModelFile(positional[1], document.ModelList, header, false);
@@ -242,7 +244,7 @@ int RunInfo(const std::vector<std::string>& args) {
   if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))
     throw UsageError{"info needs MODEL"};
   TDocument document;
-  TShapeCache shapes(PartsFolder());
+  TShapeCache shapes(PartsFolders());
   ModelReadResult result;
   if (!LoadForCli(args[0], document, shapes, result)) return 1;
   const TBlockList& list = document.ModelList;

@@ -5,12 +5,11 @@
 
 #include "output/LDrawExport.h"
 
-int ConvertToLDraw(TBlockList& pieces, const std::string& outFile,
-                   const std::string& programFolder) {
+int ConvertToLDraw(TBlockList& pieces, const std::string& outFile, const std::string& listFolder) {
   try {
-    const LDrawExportResult result = SaveLDrawFile(outFile, pieces, programFolder);
+    const LDrawExportResult result = SaveLDrawFile(outFile, pieces, listFolder);
     for (const std::string& problem : result.problems)
-      std::fprintf(stderr, "brikolo-cli: %s: %s\n", MappingListPath(programFolder).c_str(),
+      std::fprintf(stderr, "brikolo-cli: %s: %s\n", MappingListPath(listFolder).c_str(),
                    problem.c_str());
     if (result.piecesLeftOut > 0)
       std::fprintf(stderr, "brikolo-cli: %d piece(s) without an LDraw part left out\n",

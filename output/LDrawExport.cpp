@@ -89,15 +89,15 @@ LDrawExportResult ExportLDraw(TBlockList& list, TMappingList& mapping) {
   return out;
 }
 
-std::string MappingListPath(const std::string& programFolder) {
-  std::string folder = programFolder;
+std::string MappingListPath(const std::string& listFolder) {
+  std::string folder = listFolder;
   if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
   return folder + "bo2ld.lst";
 }
 
 LDrawExportResult SaveLDrawFile(const std::string& fileName, TBlockList& list,
-                                const std::string& programFolder) {
-  TMappingList mapping = TMappingList::Load(MappingListPath(programFolder));
+                                const std::string& listFolder) {
+  TMappingList mapping = TMappingList::Load(MappingListPath(listFolder));
   LDrawExportResult result = ExportLDraw(list, mapping);
   WriteTextLines(fileName, result.lines);
   return result;

@@ -24,17 +24,18 @@ void ConvertPiece(TBlock& piece, TMappingList& mapping, LDrawExportResult& out);
 // Converts every piece of the list, in list order.
 LDrawExportResult ExportLDraw(TBlockList& list, TMappingList& mapping);
 
-// The mapping list of a program folder ("bo2ld.lst" in it).
-std::string MappingListPath(const std::string& programFolder);
+// The mapping list in a folder ("bo2ld.lst" in it): the program's folder, or
+// the user's data folder of an installed program.
+std::string MappingListPath(const std::string& listFolder);
 
-// Reads the program folder's mapping list afresh, converts the list and
+// Reads the folder's mapping list afresh, converts the list and
 // writes the LDraw file through a temporary file, so that the target is
 // replaced only when the export succeeded. Raises FileError when the
 // mapping list cannot be read or the file cannot be written; the target is
 // then left as it was. This is what saving a model under a .DAT name does
 // (it leaves the unsaved-changes flag alone).
 LDrawExportResult SaveLDrawFile(const std::string& fileName, TBlockList& list,
-                                const std::string& programFolder);
+                                const std::string& listFolder);
 
 // A file name that is saved in the LDraw form: one ending in ".dat", any case.
 bool IsLDrawFileName(const std::string& fileName);

@@ -51,11 +51,11 @@ LDrawViewCommand BuildLDrawViewCommand(const LDrawViewerSettings& settings, cons
 }
 
 void LDrawThisView(const LDrawViewerSettings& settings, TBlockList& list,
-                   const std::string& programFolder, const TView& view, StudStyle studs,
+                   const std::string& listFolder, const TView& view, StudStyle studs,
                    TColor background, int paintWidth, int paintHeight) {
   const LDrawViewCommand c =
       BuildLDrawViewCommand(settings, view, studs, background, paintWidth, paintHeight);
-  SaveLDrawFile(c.testFile, list, programFolder);
+  SaveLDrawFile(c.testFile, list, listFolder);
   const std::string previous = GetCurrentFolder();
   SetCurrentFolder(c.folder);
   const ProcessResult started =

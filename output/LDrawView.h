@@ -32,5 +32,5 @@ LDrawViewCommand BuildLDrawViewCommand(const LDrawViewerSettings& settings, cons
 // BrikoloError with the system's error number when the viewer cannot be
 // started.
 void LDrawThisView(const LDrawViewerSettings& settings, TBlockList& list,
-                   const std::string& programFolder, const TView& view, StudStyle studs,
+                   const std::string& listFolder, const TView& view, StudStyle studs,
                    TColor background, int paintWidth, int paintHeight);

@@ -31,7 +31,7 @@ void TDrawClass::Assign(const TDrawClass& source) {
   *this = source;
   bitmap_ = Bitmap();
   bitmapName_.clear();
-  bitmapFolder_.clear();
+  bitmapFolders_.clear();
   bitmapTried_ = false;
 }
 

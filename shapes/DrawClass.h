@@ -56,8 +56,8 @@ class TDrawClass {
   std::int32_t Variant = 0;
   std::string BitmapName;
   std::int32_t BitmapFace = -1;
-  // The folder FileName lies in (with its trailing '/'); bitmaps are read from it.
-  std::string PartsFolder;
+  // The folders FileName and its bitmaps are looked for in, in order (each with its trailing '/').
+  std::vector<std::string> PartsFolders;
 
   TDrawClass() = default;
   static std::unique_ptr<TDrawClass> Create() { return std::make_unique<TDrawClass>(); }
@@ -112,6 +112,7 @@ class TDrawClass {
 
   // The picture of the bitmap face, read on first use; a failed read is not retried.
   mutable Bitmap bitmap_;
-  mutable std::string bitmapName_, bitmapFolder_;
+  mutable std::string bitmapName_;
+  mutable std::vector<std::string> bitmapFolders_;
   mutable bool bitmapTried_ = false;
 };

@@ -1,10 +1,9 @@
 #include "shapes/GeneralBlock.h"
 
-#include "model/Bounds.h"
-
 #include <algorithm>
 #include <limits>
 
+#include "model/Bounds.h"
 #include "render/PieceStyle.h"
 #include "render/RenderContext.h"
 #include "shapes/DrawClass.h"

@@ -253,16 +253,25 @@ std::string PartFilePath(const std::string& partsFolder, const std::string& file
   return exact;
 }
 
-std::unique_ptr<TDrawClass> ReadShape(const std::string& partsFolder, const std::string& fileName,
-                                      const std::string& sectionName) {
+std::string FindPartFile(const std::vector<std::string>& partsFolders,
+                         const std::string& fileName) {
+  for (const std::string& folder : partsFolders) {
+    const std::string path = PartFilePath(folder, fileName);
+    if (FileExists(path)) return path;
+  }
+  return PartFilePath(partsFolders.empty() ? std::string() : partsFolders.front(), fileName);
+}
+
+std::unique_ptr<TDrawClass> ReadShape(const std::vector<std::string>& partsFolders,
+                                      const std::string& fileName, const std::string& sectionName) {
   if (!IsPlainFileName(fileName))
     throw BrikoloError(
         Format("Could not find part %s in file %s: a part file is named without a "
                "folder",
                sectionName.c_str(), fileName.c_str()));
-  auto shape = ParseShape(ReadTextLines(PartFilePath(partsFolder, fileName), kMaxPartFileBytes),
+  auto shape = ParseShape(ReadTextLines(FindPartFile(partsFolders, fileName), kMaxPartFileBytes),
                           fileName, sectionName);
-  shape->PartsFolder = partsFolder;
+  shape->PartsFolders = partsFolders;
   return shape;
 }
 

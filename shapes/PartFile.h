@@ -29,10 +29,15 @@ constexpr std::size_t kMaxPartFileBytes = std::size_t{16} << 20;
 // file keeps its spelling.
 std::string PartFilePath(const std::string& partsFolder, const std::string& fileName);
 
-// Reads one section of the file in the parts folder. A name that is not a
-// part file name fails as a missing section does.
-std::unique_ptr<TDrawClass> ReadShape(const std::string& partsFolder, const std::string& fileName,
-                                      const std::string& sectionName);
+// The part file (or bitmap) from the first of the parts folders that holds
+// it; a name that none holds is given its path in the first folder, where new
+// files go. Raises as PartFilePath does for a name that is not a part file name.
+std::string FindPartFile(const std::vector<std::string>& partsFolders, const std::string& fileName);
+
+// Reads one section of the file, looked for in the parts folders in order. A
+// name that is not a part file name fails as a missing section does.
+std::unique_ptr<TDrawClass> ReadShape(const std::vector<std::string>& partsFolders,
+                                      const std::string& fileName, const std::string& sectionName);
 
 // Removes the shape's old section from the lines, if any, and appends the
 // shape at their end.

@@ -14,12 +14,12 @@
 
 const Bitmap* TDrawClass::FaceBitmap() const {
   // Read once per name; painting again costs nothing.
-  if (!bitmapTried_ || bitmapName_ != BitmapName || bitmapFolder_ != PartsFolder) {
+  if (!bitmapTried_ || bitmapName_ != BitmapName || bitmapFolders_ != PartsFolders) {
     bitmapTried_ = true;
     bitmapName_ = BitmapName;
-    bitmapFolder_ = PartsFolder;
+    bitmapFolders_ = PartsFolders;
     try {
-      bitmap_ = ReadBmp(PartFilePath(PartsFolder, BitmapName), kMaxPartFileBytes);
+      bitmap_ = ReadBmp(FindPartFile(PartsFolders, BitmapName), kMaxPartFileBytes);
     } catch (const std::exception&) {
       bitmap_ = Bitmap();
     }

@@ -22,14 +22,18 @@ bool TShapeCache::KeyLess::operator()(const std::string& a, const std::string& b
   return TextLess(a, b);
 }
 
-TShapeCache::TShapeCache(std::string partsFolder) : partsFolder_(std::move(partsFolder)) {}
+TShapeCache::TShapeCache(std::string partsFolder) : partsFolders_{std::move(partsFolder)} {}
+TShapeCache::TShapeCache(std::vector<std::string> partsFolders)
+    : partsFolders_(std::move(partsFolders)) {
+  if (partsFolders_.empty()) partsFolders_.emplace_back();
+}
 TShapeCache::~TShapeCache() = default;
 
 TDrawClass* TShapeCache::FindShape(const std::string& fileName, const std::string& sectionName) {
   const std::string key = KeyOf(fileName, sectionName);
   auto it = shapes_.find(key);
   if (it != shapes_.end()) return it->second.get();
-  std::unique_ptr<TDrawClass> shape = ReadShape(partsFolder_, fileName, sectionName);
+  std::unique_ptr<TDrawClass> shape = ReadShape(partsFolders_, fileName, sectionName);
   TDrawClass* result = shape.get();
   shapes_.emplace(key, std::move(shape));
   return result;
@@ -39,7 +43,7 @@ bool TShapeCache::RegisterShape(std::unique_ptr<TDrawClass>& shape) {
   if (!shape) return false;
   const std::string key = KeyOf(shape->FileName, shape->SectionName);
   if (shapes_.count(key) != 0) return false;
-  shape->PartsFolder = partsFolder_;
+  shape->PartsFolders = partsFolders_;
   changed_.insert(shape.get());
   shapes_.emplace(key, std::move(shape));
   return true;
@@ -62,13 +66,15 @@ std::vector<TShapeCache::ShapeFile> TShapeCache::ShapeFiles() const {
     auto file = files.begin();
     while (file != files.end() && !SameText(file->name, shape.FileName)) ++file;
     if (file == files.end()) {
-      files.push_back({shape.FileName, {}, {}});
+      files.push_back({shape.FileName, {}, {}, {}});
       file = files.end() - 1;
       try {
-        const std::string path = PartFilePath(partsFolder_, shape.FileName);
+        // Written into the first folder, starting from the file found first.
+        file->path = PartFilePath(PartsFolder(), shape.FileName);
+        const std::string source = FindPartFile(partsFolders_, shape.FileName);
         std::error_code missing;
-        if (std::filesystem::exists(path, missing))
-          file->lines = ReadTextLines(path, kMaxPartFileBytes);
+        if (std::filesystem::exists(source, missing))
+          file->lines = ReadTextLines(source, kMaxPartFileBytes);
       } catch (const std::exception& error) {
         file->readError = error.what();
       }
@@ -84,7 +90,7 @@ void TShapeCache::SaveAllShapes() {
     std::string error = file.readError;
     if (error.empty()) {
       try {
-        WriteTextLines(PartFilePath(partsFolder_, file.name), file.lines);
+        WriteTextLines(file.path, file.lines);
       } catch (const std::exception& e) {
         error = e.what();
       }

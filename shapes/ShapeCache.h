@@ -9,9 +9,13 @@ class TDrawClass;
 
 // Every shape read from a part definition file, keyed by file ":" section
 // without regard to case; owns the shapes. Pieces only point at them.
+//
+// Part files are looked for in the parts folders in order and written into
+// the first: the user's folder, before the shipped one of an installed program.
 class TShapeCache {
  public:
   explicit TShapeCache(std::string partsFolder = std::string());
+  explicit TShapeCache(std::vector<std::string> partsFolders);
   ~TShapeCache();
   TShapeCache(const TShapeCache&) = delete;
   TShapeCache& operator=(const TShapeCache&) = delete;
@@ -38,6 +42,7 @@ class TShapeCache {
 
   struct ShapeFile {
     std::string name;
+    std::string path;  // where it is written
     std::vector<std::string> lines;
     std::string readError;  // not empty: the file exists but could not be read
   };
@@ -45,14 +50,16 @@ class TShapeCache {
   // their lines, in cache order.
   std::vector<ShapeFile> ShapeFiles() const;
 
-  const std::string& PartsFolder() const { return partsFolder_; }
+  // The folder part files are written into.
+  const std::string& PartsFolder() const { return partsFolders_.front(); }
+  const std::vector<std::string>& PartsFolders() const { return partsFolders_; }
   int Count() const { return static_cast<int>(shapes_.size()); }
 
  private:
   struct KeyLess {
     bool operator()(const std::string& a, const std::string& b) const;
   };
-  std::string partsFolder_;
+  std::vector<std::string> partsFolders_;
   std::map<std::string, std::unique_ptr<TDrawClass>, KeyLess> shapes_;
   std::set<const TDrawClass*> changed_;
 };

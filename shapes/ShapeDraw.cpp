@@ -4,16 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "model/Bounds.h"
 #include "platform/Canvas.h"
 #include "render/RenderContext.h"
 #include "render/Studs.h"
-#include "model/Bounds.h"
 #include "shapes/DrawClass.h"
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 Point3 TDrawClass::Turned(const Point3& p, int direction) const {
   const std::int64_t bx = BoxX, by = BoxY;

@@ -50,7 +50,6 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   setObjectName("MainForm");
   // The window itself holds the keyboard; its controls give the keys back.
   setFocusPolicy(Qt::StrongFocus);
-  if (setup_.settingsFile.empty()) setup_.settingsFile = setup_.programFolder + "Brikolo.ini";
   setWindowTitle(kCaption);
   scene_.BackgroundColor = ButtonFaceColor();
   // Nothing is painted until the paint box has its first size.
@@ -76,7 +75,7 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   ReadSettings();
   palette_->ShowPage(0);
   document_.GroupCounter = 0;
-  state_.ResetFolders(setup_.programFolder);
+  state_.ResetFolders(setup_.files.StartFolder());
   resize(1000, 700);
 }
 

@@ -8,6 +8,7 @@
 #include "model/BlockList.h"
 #include "output/PictureFrame.h"
 #include "platform/Dialogs.h"
+#include "platform/FileLocations.h"
 #include "platform/Pointer.h"
 #include "render/Carrying.h"
 #include "render/RenderContext.h"
@@ -35,8 +36,7 @@ class Printer;
 
 // What the main window shows and keeps, besides the document it is given.
 struct MainWindowSetup {
-  std::string programFolder;  // with its trailing '/'
-  std::string settingsFile;   // empty: Brikolo.ini in the program's folder
+  FileLocations files;  // the settings file, the mapping list, part files, dialog folders
 };
 
 // The main window: the model in the paint box, the view controls, the

@@ -233,7 +233,7 @@ bool TMainWindow::SaveModel(FolderKind folder, bool selectedOnly) {
   try {
     if (IsLDrawFileName(name)) {
       // The LDraw form holds the whole model, even when only a selection was asked for.
-      ShowMessages(SaveLDrawFile(name, document_.ModelList, setup_.programFolder).problems);
+      ShowMessages(SaveLDrawFile(name, document_.ModelList, setup_.files.DataFolder()).problems);
     } else {
       SaveModelFile(name, document_.ModelList, CurrentHeader(), selectedOnly);
       if (!selectedOnly) state_.Unsaved = false;

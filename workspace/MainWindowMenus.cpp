@@ -113,6 +113,7 @@ void TMainWindow::pumSavePopup() {
 void TMainWindow::LDrawThisViewClick() {
   const LDrawViewerSettings viewer{state_.Tools.LDrawLib, state_.Tools.LDrawProg,
                                    state_.Tools.LDrawTest};
-  LDrawThisView(viewer, document_.ModelList, setup_.programFolder, rc_.view, rc_.switches.Studs,
-                scene_.BackgroundColor, PaintBox1->width(), PaintBox1->height());
+  LDrawThisView(viewer, document_.ModelList, setup_.files.DataFolder(), rc_.view,
+                rc_.switches.Studs, scene_.BackgroundColor, PaintBox1->width(),
+                PaintBox1->height());
 }

@@ -10,7 +10,7 @@
 
 void TMainWindow::ReadSettings() {
   try {
-    LoadSettingsFile(setup_.settingsFile, state_);
+    LoadSettingsFile(setup_.files.SettingsFile(), state_);
   } catch (const std::exception& e) {
     // The file could be read but not rewritten in the current form; the next end tries again.
     std::fprintf(stderr, "%s\n", e.what());
@@ -34,7 +34,7 @@ void TMainWindow::ApplyPreferences() {
 
 void TMainWindow::WriteSettings() {
   try {
-    SaveSettingsFile(setup_.settingsFile, state_);
+    SaveSettingsFile(setup_.files.SettingsFile(), state_);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
   }

@@ -4,12 +4,13 @@
 #include <exception>
 
 #include "platform/Canvas.h"
+#include "platform/FileLocations.h"
 #include "platform/PictureFile.h"
 #include "platform/TextFile.h"
 #include "workspace/PaletteEntry.h"
 
 PaletteItem PaletteItem::Make(const std::string& text, TShapeCache& shapes,
-                              const std::string& programFolder) {
+                              const FileLocations& files) {
   PaletteItem item;
   item.Text = text;
   const PaletteEntry entry = ParsePaletteEntry(text);
@@ -18,8 +19,8 @@ PaletteItem PaletteItem::Make(const std::string& text, TShapeCache& shapes,
     return item;
   }
   item.IsModel = true;
-  item.ModelFile = programFolder + entry.ModelName + ".lgo";
-  const std::string picture = programFolder + entry.ModelName + ".bmp";
+  item.ModelFile = files.FindDataFile(entry.ModelName + ".lgo");
+  const std::string picture = files.FindDataFile(entry.ModelName + ".bmp");
   if (FileExists(picture)) {
     try {
       item.Picture = ReadBmp(picture);

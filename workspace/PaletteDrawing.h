@@ -7,6 +7,7 @@
 #include "render/RenderContext.h"
 
 class Canvas;
+class FileLocations;
 class TShapeCache;
 
 // One entry of the palette list, made ready when its page is shown so that
@@ -18,9 +19,8 @@ struct PaletteItem {
   Bitmap Picture;  // a model's picture; empty when it has none
   std::string ModelFile;
 
-  // programFolder holds the models and their pictures (with its trailing '/').
-  static PaletteItem Make(const std::string& text, TShapeCache& shapes,
-                          const std::string& programFolder);
+  // A model and its picture are the user's own, else the shipped ones.
+  static PaletteItem Make(const std::string& text, TShapeCache& shapes, const FileLocations& files);
 };
 
 // How an entry is drawn besides its own text.

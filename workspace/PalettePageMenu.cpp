@@ -123,7 +123,7 @@ void TPalettePanel::Addpagefromfile1Click() {
   FileDialogRequest request;
   request.title = "Load parts from file";
   request.filter = "Part files (*.dat)|*.DAT|All files (*.*)|*.*";
-  request.folder = window_.Setup().programFolder + "parts/";
+  request.folder = window_.Setup().files.PartsFolder();
   const std::optional<std::string> name = window_.Ask().OpenFileName(request);
   if (!name) return;
   std::vector<std::string> lines;

@@ -142,7 +142,7 @@ void TPalettePanel::Fill(const std::vector<std::string>& entries, int height) {
 }
 
 PaletteItem TPalettePanel::MakeItem(const std::string& text) {
-  return PaletteItem::Make(text, window_.Shapes(), window_.Setup().programFolder);
+  return PaletteItem::Make(text, window_.Shapes(), window_.Setup().files);
 }
 
 TColor TPalettePanel::CurrentColor() const {

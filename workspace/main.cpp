@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/Document.h"
-#include "platform/Application.h"
+#include "platform/FileLocations.h"
 #include "shapes/ShapeCache.h"
 #include "workspace/MainWindow.h"
 #include "workspace/ProgramApplication.h"
@@ -16,15 +16,14 @@ int main(int argc, char** argv) {
   TProgramApplication app(argc, argv);
   // View arithmetic is single precision throughout (float); only the number format needs setting.
   UseFixedNumberFormat();
-  const std::string folder = ProgramFolder();
+  MainWindowSetup setup;
+  setup.files = FileLocations::ForRunningProgram();
   std::vector<std::string> parameters(argv + 1, argv + argc);
 
   int result = 0;
   {
     TDocument document;
-    TShapeCache shapes(folder + "parts/");
-    MainWindowSetup setup;
-    setup.programFolder = folder;
+    TShapeCache shapes(setup.files.PartsFolders());
     TMainWindow window(document, shapes, setup);
     window.show();
     QTimer::singleShot(0, &window, [&window, parameters] {

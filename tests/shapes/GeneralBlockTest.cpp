@@ -223,3 +223,37 @@ TEST_F(GeneralPiece, SaveAllShapesLeavesAFileItCannotReadAlone) {
   EXPECT_TRUE(FileExists(folder + "odd.dat"));
   EXPECT_FALSE(FileExists(folder + "other.dat"));
 }
+
+TEST_F(GeneralPiece, AUsersFolderBeforeTheShippedOneGetsOnlyWhatChanged) {
+  const std::string user = folder + "user/";
+  ASSERT_EQ(std::system(("mkdir " + user).c_str()), 0);
+  const std::string shipped = ReadFileBytes(folder + "mine.dat");
+  const std::vector<std::string> folders = {user, folder};
+  // Files and bitmaps: the user's own first, then the shipped ones, new ones in the user's.
+  WriteTextLines(user + "Pic.bmp", {});
+  WriteTextLines(folder + "pic.bmp", {});
+  WriteTextLines(folder + "old.bmp", {});
+  EXPECT_EQ(FindPartFile(folders, "pic.bmp"), user + "Pic.bmp");
+  EXPECT_EQ(FindPartFile(folders, "old.bmp"), folder + "old.bmp");
+  EXPECT_EQ(FindPartFile(folders, "new.dat"), user + "new.dat");
+
+  {
+    TShapeCache two(folders);
+    EXPECT_EQ(two.FindShape("mine.dat", "long")->BoxZ, 24);
+    auto made = BrickShape();
+    made->FileName = "userblks.dat";
+    ASSERT_TRUE(two.RegisterShape(made));
+    two.SaveAllShapes();  // a shape only looked at is not copied out of the install
+    EXPECT_FALSE(FileExists(user + "mine.dat"));
+    EXPECT_EQ(ReadTextLines(user + "userblks.dat").front(), "[brick]");
+
+    TDrawClass* shape = two.FindShape("mine.dat", "long");
+    shape->BoxZ = 48;
+    two.MarkChanged(*shape);
+    two.SaveAllShapes();
+  }
+  EXPECT_EQ(ReadFileBytes(folder + "mine.dat"), shipped);
+  TShapeCache again(folders);
+  EXPECT_EQ(again.FindShape("mine.dat", "long")->BoxZ, 48);
+  EXPECT_EQ(again.FindShape("mine.dat", "long")->PartsFolders, folders);
+}

@@ -41,7 +41,7 @@ TEST_F(ShapeDraw, PaintingOrderComesFromTheOctantTurnedByTheDirection) {
   }
   const struct {
     int tilt, spin, direction, octant;
-  } cases[] = {{30, 10, 0, 0}, {30, 10, 1, 1}, {30, 280, 1, 0}, {30, 200, 3, 1},
+  } cases[] = {{30, 10, 0, 0},  {30, 10, 1, 1},   {30, 280, 1, 0}, {30, 200, 3, 1},
                {150, 10, 1, 5}, {150, 280, 1, 4}, {150, 100, 2, 7}};
   for (const auto& c : cases) {
     rc.view.SetAngles(c.tilt, c.spin);
@@ -166,7 +166,7 @@ TEST_F(ShapeDraw, BitmapFaceShowsDiagonalsBelowDetailTwo) {
 }
 
 TEST_F(ShapeDraw, BitmapIsMappedOntoTheFaceWithoutItsTransparentColour) {
-  shape->PartsFolder = std::string(BRIKOLO_SOURCE_DIR) + "/data/parts/";
+  shape->PartsFolders = {std::string(BRIKOLO_SOURCE_DIR) + "/data/parts/"};
   shape->BitmapName = "smiley.bmp";
   shape->BitmapFace = 0;
   rc.switches.DetailLevel = 2;

@@ -35,7 +35,7 @@ class MainWindowTest : public ::testing::Test {
     document = std::make_unique<TDocument>();
     shapes = std::make_unique<TShapeCache>(folder + "parts/");
     MainWindowSetup setup;
-    setup.programFolder = folder;
+    setup.files = FileLocations::Beside(folder);
     window = std::make_unique<TMainWindow>(*document, *shapes, setup);
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
