@@ -60,6 +60,15 @@ const ColorField kColorFields[kColorFieldCount] = {
     {"Edit13", 0x808040, 2},     {"Edit14", 0xFFFF00, 43},
 };
 
+std::optional<TColor> StepColorField(TColor color, int delta) {
+  for (int i = 0; i < kColorFieldCount; ++i) {
+    if (kColorFields[i].color != color) continue;
+    const int next = ((i + delta) % kColorFieldCount + kColorFieldCount) % kColorFieldCount;
+    return kColorFields[next].color;
+  }
+  return std::nullopt;
+}
+
 const ColorField& ColorFieldNamed(const char* name) {
   for (const ColorField& f : kColorFields)
     if (std::strcmp(f.name, name) == 0) return f;

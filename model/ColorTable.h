@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include "platform/Color.h"
 
 // The 25 named colours with their LDraw colour numbers, in table order. The
@@ -25,6 +27,11 @@ constexpr int kColorFieldCount = 14;
 extern const ColorField kColorFields[kColorFieldCount];
 // The field that the program's drawing code knows by name.
 const ColorField& ColorFieldNamed(const char* name);
+
+// Page Up and Page Down: the colour of the field before (delta -1) or after
+// (+1) the field that holds the colour, wrapping at both ends; nothing when
+// no field holds it.
+std::optional<TColor> StepColorField(TColor color, int delta);
 
 // The colour of the first row with this LDraw number; row 0 when none has it.
 TColor ColourOfLDrawCode(int code);

@@ -9,6 +9,7 @@
 #include "render/ViewControls.h"
 
 class PointerControl;
+struct KeyAction;
 
 // The positioning grid: "Normal" steps of 20 across and 8 up, "Half" 10 and 4, "Fine" 1 and 1.
 enum class PositioningGrid { Normal = 0, Half = 1, Fine = 2 };
@@ -87,6 +88,15 @@ class TCarrying {
   void ApplyStuds(bool studs);
   void ApplyTransparent(bool transparent);
 
+  // A key command on what is carried (the commands of KeyTable while
+  // carrying): the command runs, with safe positioning the piece comes to
+  // rest on what lies under it, it is drawn again over the picture and the
+  // pointer goes to its corner on the ground.
+  void CarriedKey(const KeyAction& action);
+  // After any other key command: what is carried is drawn again and the
+  // pointer put on its corner.
+  void ShowCarriedAgain();
+
   void MouseDown(int x, int y, const MouseState& state);
   void MouseMove(int x, int y, const MouseState& state);
   void MouseUp();
@@ -96,6 +106,7 @@ class TCarrying {
   void Redraw() { scene_.RedrawPicture(); }
   void MovePointerTo(int x, int y, int z);
   void RedrawCarried();
+  void MoveCarriedByKey(const KeyAction& action);
   // Right click on a piece: studs, turn or colour.
   void ChangePiece(TBlock& piece, const MouseState& state);
   void ToggleSelection(TBlock& piece, bool single);

@@ -7,6 +7,7 @@
 #include "model/Document.h"
 #include "platform/Pointer.h"
 #include "render/Carrying.h"
+#include "render/KeyTable.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
 
@@ -253,7 +254,7 @@ TEST(Carrying, MovingASelectionCarriesItOnceAndPutsItBack) {
   EXPECT_TRUE(f.carry.OneShot);
   EXPECT_EQ(f.modified, 1);
   EXPECT_EQ(f.carry.CarriedPiece->SizeX, 180);  // the bounding box
-  EXPECT_EQ(f.carry.CarriedPiece->SizeZ, 30);  // exactly, not rounded to plates
+  EXPECT_EQ(f.carry.CarriedPiece->SizeZ, 30);   // exactly, not rounded to plates
   ASSERT_FALSE(f.pointer.moves.empty());
   EXPECT_EQ(f.pointer.moves.back(), f.rc.view.ProjectPoint(-100, -40, 0));
 
@@ -378,4 +379,85 @@ TEST(Carrying, DraggingWithShiftAndTheRightButtonTurnsTheViewAndWraps) {
   EXPECT_EQ(f.viewsSet[1].RotX, 0);
   f.carry.MouseMove(200, 400, MouseState{});  // no button: nothing
   EXPECT_EQ(f.viewsSet.size(), 2u);
+}
+
+namespace {
+
+KeyAction CarryKey(KeyName key, bool shift = false) {
+  KeyPress k;
+  k.key = key;
+  k.shift = shift;
+  return KeyTable(k, true);
+}
+
+}  // namespace
+
+TEST(CarryingKeys, ArrowsAndPageKeysMoveByTheOwnSizeOrWithShiftByTheGrid) {
+  CarryFixture f;
+  f.carry.SafePositioning = false;
+  // A 2-by-4 brick three plates high: 40 long, 80 wide, 24 high.
+  f.carry.StartPlacement(std::make_unique<TBlock>(0, 0, 0, 2, 4, 3, 0, true, false, false, ""));
+  TBlock& p = *f.carry.CarriedPiece;
+  struct Step {
+    KeyName key;
+    bool shift;
+    PositioningGrid grid;
+    int x, y, z;
+  } steps[] = {
+      {KeyName::Right, false, PositioningGrid::Normal, 40, 0, 0},
+      {KeyName::Right, true, PositioningGrid::Half, 50, 0, 0},
+      {KeyName::Left, true, PositioningGrid::Normal, 30, 0, 0},
+      {KeyName::Down, false, PositioningGrid::Normal, 30, 80, 0},
+      {KeyName::Up, true, PositioningGrid::Fine, 30, 79, 0},
+      {KeyName::PageDown, false, PositioningGrid::Normal, 30, 79, 0},  // already at 0
+      {KeyName::PageUp, false, PositioningGrid::Normal, 30, 79, 24},
+      {KeyName::PageUp, true, PositioningGrid::Half, 30, 79, 28},
+      {KeyName::PageDown, true, PositioningGrid::Normal, 30, 79, 20},
+      {KeyName::PageDown, false, PositioningGrid::Normal, 30, 79, -4},
+      {KeyName::PageDown, false, PositioningGrid::Normal, 30, 79, -4},
+  };
+  for (const Step& s : steps) {
+    f.carry.Grid = s.grid;
+    f.pointer.moves.clear();
+    f.carry.CarriedKey(CarryKey(s.key, s.shift));
+    EXPECT_EQ(p.X, s.x) << static_cast<int>(s.key);
+    EXPECT_EQ(p.Y, s.y) << static_cast<int>(s.key);
+    EXPECT_EQ(p.Z, s.z) << static_cast<int>(s.key);
+    // The pointer goes to the corner on the ground, where the next mouse move finds it.
+    ASSERT_EQ(f.pointer.moves.size(), 1u);
+    EXPECT_EQ(f.pointer.moves[0], f.Ground(p.X, p.Y));
+  }
+  EXPECT_EQ(f.Count(), 1);
+}
+
+TEST(CarryingKeys, SafePositioningRestsTheMovedPieceOnWhatLiesUnderIt) {
+  CarryFixture f;
+  f.Add(40, 0, 0, 40, 40, 24);
+  f.carry.StartPlacement(f.Brick2x2());
+  f.carry.CarriedKey(CarryKey(KeyName::PageUp));
+  EXPECT_EQ(f.carry.CarriedPiece->Z, 0);  // raised, then back on the baseplate
+  f.carry.CarriedKey(CarryKey(KeyName::Right));
+  EXPECT_EQ(f.carry.CarriedPiece->Z, 24);  // on the brick
+  // The screen shows the piece over the picture, not in it.
+  const TPoint top = f.TopOf(*f.carry.CarriedPiece);
+  EXPECT_NE(f.scene.ScreenImage.pixel(top.x, top.y), f.scene.BackBuffer.pixel(top.x, top.y));
+}
+
+TEST(CarryingKeys, EnterPutsDownWhereThePieceStandsAndEscapeDropsIt) {
+  CarryFixture f;
+  f.carry.StartPlacement(f.Brick2x2());
+  f.carry.CarriedKey(CarryKey(KeyName::Right));
+  f.carry.CarriedKey(CarryKey(KeyName::Enter));
+  ASSERT_EQ(f.Count(), 2);
+  const TBlock* placed = f.doc.ModelList[0]->IsBaseplate ? f.doc.ModelList[1] : f.doc.ModelList[0];
+  EXPECT_EQ(placed->X, 40);
+  EXPECT_EQ(placed->Z, 0);
+  // A copy stays carried and comes to rest on the piece just put down.
+  ASSERT_TRUE(f.carry.Carrying());
+  EXPECT_EQ(f.carry.CarriedPiece->Z, 24);
+  f.carry.CarriedKey(CarryKey(KeyName::Insert));
+  EXPECT_EQ(f.carry.CarriedPiece->Direction, 1);
+  f.carry.CarriedKey(CarryKey(KeyName::Escape));
+  EXPECT_FALSE(f.carry.Carrying());
+  EXPECT_EQ(f.Count(), 2);
 }
