@@ -53,5 +53,8 @@ void PrintModel(Printer& printer, TScene& scene, const PrintRequest& request) {
   canvas.setBrushStyle(BrushStyle::Solid);
   canvas.rectangle(2 * m, m, width - m, height - m);
   canvas.textOut(2 * m + 5, m + 5, request.ModelFileName);
+  // The hatch of see-through pieces keeps its look on the page instead of
+  // closing up into a solid colour at printer resolution.
+  canvas.setHatchScale(layout.Factor);
   model.DrawAll(canvas, rc);
 }

@@ -26,6 +26,9 @@ class Canvas {
   virtual TColor brushColor() const = 0;
   virtual void setBrushStyle(BrushStyle s) = 0;
   virtual BrushStyle brushStyle() const = 0;
+  // The hatch cell grows by this factor, so that a page printed at several
+  // printer pixels per screen pixel shows the hatch as the screen does.
+  virtual void setHatchScale(int /*factor*/) {}
 
   virtual void polygon(const TPoint* points, int count) = 0;
   virtual void polyline(const TPoint* points, int count) = 0;

@@ -98,10 +98,24 @@ void QtCanvas::ApplyBrush() {
       painter_.setBrush(Qt::NoBrush);
       break;
     case BrushStyle::DiagCross:
-      painter_.setBrush(QBrush(ToQColor(brush_), Qt::DiagCrossPattern));
+      painter_.setBrush(HatchBrush());
       break;
   }
   brushDirty_ = false;
+}
+
+void QtCanvas::setHatchScale(int factor) {
+  factor = std::max(factor, 1);
+  if (factor != hatchScale_) brushDirty_ = true;
+  hatchScale_ = factor;
+}
+
+QBrush QtCanvas::HatchBrush() {
+  QBrush brush(ToQColor(brush_), Qt::DiagCrossPattern);
+  // Pattern cells are device pixels unless the painter is told otherwise.
+  painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, hatchScale_ > 1);
+  if (hatchScale_ > 1) brush.setTransform(QTransform::fromScale(hatchScale_, hatchScale_));
+  return brush;
 }
 
 const QPoint* QtCanvas::ToQt(const TPoint* points, int count) {
@@ -160,7 +174,7 @@ void QtCanvas::fillRect(const TRect& r) {
     case BrushStyle::Clear:
       break;
     case BrushStyle::DiagCross:
-      painter_.fillRect(rect, QBrush(ToQColor(brush_), Qt::DiagCrossPattern));
+      painter_.fillRect(rect, HatchBrush());
       break;
   }
 }

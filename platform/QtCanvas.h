@@ -22,6 +22,7 @@ class QtCanvas : public Canvas {
   TColor brushColor() const override { return brush_; }
   void setBrushStyle(BrushStyle s) override;
   BrushStyle brushStyle() const override { return style_; }
+  void setHatchScale(int factor) override;
 
   void polygon(const TPoint* points, int count) override;
   void polyline(const TPoint* points, int count) override;
@@ -42,6 +43,7 @@ class QtCanvas : public Canvas {
  private:
   void ApplyPen();
   void ApplyBrush();
+  QBrush HatchBrush();
   const QPoint* ToQt(const TPoint* points, int count);
 
   Bitmap* bitmap_ = nullptr;
@@ -52,6 +54,7 @@ class QtCanvas : public Canvas {
   TColor brush_ = 0xFFFFFF;
   BrushStyle style_ = BrushStyle::Solid;
   PenMode mode_ = PenMode::Copy;
+  int hatchScale_ = 1;
   bool penDirty_ = true;
   bool brushDirty_ = true;
   std::vector<QPoint> scratch_;

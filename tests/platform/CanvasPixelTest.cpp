@@ -85,7 +85,7 @@ TEST(CanvasPixels, PolygonsFillOddEven) {
   s.canvas->setPenColor(RGB(0, 0, 255));
   s.canvas->setBrushColor(RGB(0, 0, 255));
   // Two nested squares drawn as one outline: the inner one stays empty.
-  const TPoint ring[10] = {{0, 0},  {39, 0},  {39, 39}, {0, 39},  {0, 0},
+  const TPoint ring[10] = {{0, 0},   {39, 0},  {39, 39}, {0, 39},  {0, 0},
                            {10, 10}, {29, 10}, {29, 29}, {10, 29}, {10, 10}};
   s.canvas->polygon(ring, 10);
   s.canvas.reset();
@@ -100,4 +100,27 @@ TEST(CanvasPixels, StretchDrawFillsTheTarget) {
   s.canvas.reset();
   EXPECT_EQ(s.bitmap.pixel(0, 0), RGB(1, 2, 3));
   EXPECT_EQ(s.bitmap.pixel(39, 39), RGB(1, 2, 3));
+}
+
+TEST(CanvasPixels, TheHatchCellGrowsWithItsScale) {
+  // Along one row, the hatch lines come once per cell; a cell four times as
+  // large has a quarter as many.
+  auto linesAlongARow = [](int scale) {
+    Bitmap bitmap(128, 128, kBack);
+    {
+      std::unique_ptr<Canvas> canvas = CreateBitmapCanvas(bitmap);
+      canvas->setHatchScale(scale);
+      canvas->setBrushColor(RGB(255, 0, 0));
+      canvas->setBrushStyle(BrushStyle::DiagCross);
+      canvas->fillRect({0, 0, 128, 128});
+    }
+    int runs = 0;
+    for (int x = 1; x < 128; ++x)
+      if (bitmap.pixel(x, 64) != kBack && bitmap.pixel(x - 1, 64) == kBack) ++runs;
+    return runs;
+  };
+  const int screen = linesAlongARow(1), printed = linesAlongARow(4);
+  EXPECT_GE(screen, 12);
+  EXPECT_GE(printed, screen / 4 - 1);
+  EXPECT_LE(printed, screen / 4 + 1);
 }
