@@ -105,6 +105,9 @@ void TScene::Refresh() {
 
 bool TScene::SetZCutLevel(int level) {
   const bool moved = document_.SetZCutLevel(level, rc_.view.ViewOctant);
+  // Inserting one by one can leave pieces that came back behind ones they
+  // hide; the next picture sorts the whole list again.
+  if (moved) document_.ModelList.SortedOctant = 99;
   if (moved) RedrawPicture();
   return moved;
 }

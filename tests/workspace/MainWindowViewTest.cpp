@@ -140,6 +140,16 @@ TEST_F(MainWindowTest, CutOffMovesPiecesOutAndBack) {
   EXPECT_EQ(document->CutList.Count(), 0);
 }
 
+TEST_F(MainWindowTest, PiecesComingBackFromTheCutOffArePaintedInOrder) {
+  window->LoadModel(HouseModel(), LoadMode::Complete);
+  for (int level : {0, 48, 4000}) window->ZLiftOff->setValue(level);
+  const Bitmap shown = window->Scene().ScreenImage;
+  window->Scene().Refresh();
+  const Bitmap& sorted = window->Scene().ScreenImage;
+  const std::size_t n = static_cast<std::size_t>(sorted.width()) * sorted.height();
+  EXPECT_TRUE(std::equal(shown.raw(), shown.raw() + n, sorted.raw()));
+}
+
 TEST_F(MainWindowTest, DrawingSwitchesReachTheRenderer) {
   Click("btnStuds");
   EXPECT_TRUE(window->Context().switches.StudsHidden);
