@@ -8,11 +8,13 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -212,7 +214,6 @@ void TMainWindow::BuildToolbars() {
     Invalidate();
   });
 
-  addToolBarBreak();
   tbFixedViews = addToolBar("Fixed Views");
   tbFixedViews->setObjectName("tbFixedViews");
   for (const FixedView& v : kFixedViews) {
@@ -228,6 +229,8 @@ void TMainWindow::BuildToolbars() {
 }
 
 void TMainWindow::BuildMiscToolbar() {
+  // The work controls have the second row to themselves, so the cut-off bar can be long.
+  addToolBarBreak();
   tbMisc = addToolBar("Misc.");
   tbMisc->setObjectName("tbMisc");
   auto sizeField = [this](const char* name, const char* hint, const char* value) {
@@ -246,14 +249,27 @@ void TMainWindow::BuildMiscToolbar() {
       AddButton(tbMisc, "ThickBase", "Thick/thin baseplate", MakeIcon(IconKind::ThickBase), true);
   connect(ThickBase, &QToolButton::clicked, this, [this] { ApplyBaseplateSize(); });
   tbMisc->addSeparator();
-  ZLiftOff = MakeBar(tbMisc, "ZLiftOff", Qt::Horizontal, 0, 4000, 8, 24);
+  const int zTop = RangeOf(ViewBar::ZLiftOff).max;
+  ZLiftOff = MakeBar(tbMisc, "ZLiftOff", Qt::Horizontal, 0, zTop, 8, 24);
   ZLiftOff->setToolTip("Z cut-off level");
-  ZLiftOff->setMinimumWidth(160);
+  // Long enough to find a level by eye; the exact level is typed beside it.
+  ZLiftOff->setMinimumWidth(kZLiftOffWidth);
   tbMisc->addWidget(ZLiftOff);
+  edZLiftOff = new QSpinBox(tbMisc);
+  edZLiftOff->setObjectName("edZLiftOff");
+  edZLiftOff->setToolTip("Z cut-off level (8 per plate)");
+  edZLiftOff->setRange(0, zTop);
+  edZLiftOff->setSingleStep(8);
+  edZLiftOff->setKeyboardTracking(false);  // the level moves on Enter, not on every digit
+  edZLiftOff->setFocusPolicy(Qt::ClickFocus);
+  tbMisc->addWidget(edZLiftOff);
+  connect(edZLiftOff, qOverload<int>(&QSpinBox::valueChanged), this,
+          [this](int level) { ZLiftOff->setValue(level); });
+  connect(edZLiftOff, &QSpinBox::editingFinished, this, [this] { setFocus(); });
+  // The label still holds the level as text; the user sees and types it in the field.
   lblZLiftOff = new QLabel("0", tbMisc);
   lblZLiftOff->setObjectName("lblZLiftOff");
-  lblZLiftOff->setMinimumWidth(36);
-  tbMisc->addWidget(lblZLiftOff);
+  lblZLiftOff->hide();
   connect(ZLiftOff, &QScrollBar::valueChanged, this, [this](int p) { ZLiftOffChange(p); });
   tbMisc->setMovable(true);
   tbMisc->setAllowedAreas(Qt::AllToolBarAreas);
@@ -308,8 +324,21 @@ void TMainWindow::BuildMenus() {
           [this] { SaveModel(FolderKind::SaveSelection, true); });
   connect(pumSave, &QMenu::aboutToShow, this, [this] { pumSavePopup(); });
 
+  pumOptions->setToolTipsVisible(true);
+  Advancedtoolbox1 = AddMenuItem(pumOptions, "Advancedtoolbox1", "Advanced toolbox", true);
+  Advancedtoolbox1->setToolTip("Turn on/off the advanced options toolwindow");
   mLDrawThisView = AddMenuItem(pumOptions, "mLDrawThisView", "LDraw this view");
   connect(mLDrawThisView, &QAction::triggered, this, [this] { LDrawThisViewClick(); });
+  mPovL2P = AddMenuItem(pumOptions, "mPovL2P", "POV (via L2P)");
+  mPovL3P = AddMenuItem(pumOptions, "mPovL3P", "POV (via L3P)");
+  mPovL2P->setEnabled(false);
+  mPovL3P->setEnabled(false);
+  pumOptions->addSeparator();
+  miGroup = AddMenuItem(pumOptions, "miGroup", "Make group");
+  miBreak = AddMenuItem(pumOptions, "miBreak", "Break group(s)");
+  connect(miGroup, &QAction::triggered, this, [this] { miGroupClick(); });
+  connect(miBreak, &QAction::triggered, this, [this] { miBreakClick(); });
+  connect(pumOptions, &QMenu::aboutToShow, this, [this] { pumOptionsPopup(); });
   pumOptions->addSeparator();
   studQuality = new QActionGroup(this);
   const char* studNames[3] = {"mFastStuds", "mBetterStuds", "mBestStuds"};
@@ -320,11 +349,15 @@ void TMainWindow::BuildMenus() {
     connect(a, &QAction::triggered, this, [this, tag] { SetStudQuality(tag); });
   }
   pumOptions->addSeparator();
+  mSafePos = AddMenuItem(pumOptions, "mSafePos", "Safe positioning", true);
+  mSafePos->setToolTip("ON to snap on top of other blocks");
+  mSafePos->setChecked(true);
   mSkipCoveredStuds =
       AddMenuItem(pumOptions, "mSkipCoveredStuds", "Don't render covered studs", true);
   mSlowRender = AddMenuItem(pumOptions, "mSlowRender", "Slow rendering (piece by piece)", true);
   connect(mSkipCoveredStuds, &QAction::toggled, this, [this](bool on) { SetSkipCoveredStuds(on); });
   connect(mSlowRender, &QAction::toggled, this, [this](bool on) { SetSlowRender(on); });
+  pumOptions->addSeparator();
   QAction* restoreColor = AddMenuItem(pumOptions, "mRestoreColor", "Restore background color");
   QAction* picture = AddMenuItem(pumOptions, "mBackgroundPicture", "Background picture...");
   connect(restoreColor, &QAction::triggered, this, [this] { RestoreBackgroundColor(); });
@@ -365,6 +398,9 @@ void TMainWindow::ConnectScene() {
 }
 
 bool TMainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The window sees every key before the control that has the keyboard.
+  if (event->type() == QEvent::KeyPress && PreviewKey(watched, static_cast<QKeyEvent*>(event)))
+    return true;
   // "Hints" switches the tool tips of the whole program.
   if (event->type() == QEvent::ToolTip && !state_.Prefs.Hints) return true;
   return QMainWindow::eventFilter(watched, event);

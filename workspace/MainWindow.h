@@ -11,6 +11,7 @@
 #include "platform/FileLocations.h"
 #include "platform/Pointer.h"
 #include "render/Carrying.h"
+#include "render/KeyTable.h"
 #include "render/RenderContext.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
@@ -24,8 +25,10 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QKeyEvent;
 class QMouseEvent;
 class QScrollBar;
+class QSpinBox;
 class QToolBar;
 class QToolButton;
 class TDocument;
@@ -54,6 +57,7 @@ class TMainWindow : public QMainWindow {
   // Messages of bad lines shown one by one before the rest may be skipped.
   static constexpr int kLineErrorsShown = 3;
   static constexpr int kMaxBaseplateStuds = 10000;
+  static constexpr int kZLiftOffWidth = 400;  // pixels of the cut-off bar
 
   TMainWindow(TDocument& document, TShapeCache& shapes, const MainWindowSetup& setup,
               QWidget* parent = nullptr);
@@ -95,6 +99,7 @@ class TMainWindow : public QMainWindow {
   void btnRestoreViewClick();
   void FixedViewClick(int tag);
   void ZLiftOffChange(int position);
+  void ShowZCutLevel();  // the label and the field show the level
 
   // ---- options (MainWindowMenus.cpp)
   void SetStudQuality(int tag);
@@ -104,6 +109,8 @@ class TMainWindow : public QMainWindow {
   void SetSlowRender(bool on);
   void SetSkipCoveredStuds(bool on);
   void RestoreBackgroundColor();
+  // The window's colour: the view's background and the palette entries' ground.
+  void SetBackgroundColor(TColor color);
   void ChooseBackgroundPicture();
   void AdjustLightDirection();
   void pumLoadPopup();
@@ -146,6 +153,25 @@ class TMainWindow : public QMainWindow {
   void btnPrintClick();
   // The print dialog by default; tests put in a printer of their own.
   std::function<std::unique_ptr<Printer>()> ChoosePrinterHook;
+
+  // ---- keyboard commands (MainWindowKeys.cpp)
+  // Every key of the window comes here first, whatever control has the
+  // keyboard; true when the key was taken (no control sees it then).
+  bool FormKeyDown(const KeyPress& key);
+  // The history of changes answers Ctrl+Z and Ctrl+Y (and Ctrl+Shift+Z)
+  // here; while these are empty the keys pass on.
+  std::function<void()> UndoKey, RedoKey;
+  // Delete: the selected pieces are freed, without a question.
+  void DeleteSelectedPieces();
+  // Esc: nothing stays selected.
+  void ClearSelectedPieces();
+  // The advanced toolbox follows every change of the selection.
+  void RefreshSelection();
+
+  // ---- groups (MainWindowGroups.cpp)
+  void miGroupClick();  // "Make group"
+  void miBreakClick();  // "Break group(s)"
+  void pumOptionsPopup();
 
   // ---- settings (MainWindowSettings.cpp)
   void ReadSettings();
@@ -198,6 +224,13 @@ class TMainWindow : public QMainWindow {
   bool PictureFrameMouseUp(QMouseEvent* event);
   void ToggleFrameOnScreen();
   void ChangePictureFrame(const std::function<void(TPictureFrame&)>& change);
+  // MainWindowKeys.cpp
+  bool PreviewKey(QObject* receiver, QKeyEvent* event);
+  void RunKeyCommand(const KeyAction& action);
+  QScrollBar* BarOf(ViewBar bar) const;
+  void SelectPaletteRow(int delta);
+  void StepCurrentColor(int delta);
+  void ToggleSafePositioning();
 
   TDocument& document_;
   TShapeCache& shapes_;
@@ -217,6 +250,7 @@ class TMainWindow : public QMainWindow {
   TPalettePanel* palette_ = nullptr;  // a child of the window
   TPictureFrame pictureFrame_;
   bool pictureFramePlaced_ = false;
+  bool keyBusy_ = false;  // a key is being handled; one that comes meanwhile is dropped
 
  public:
   // The controls, named as the rest of the program knows them.
@@ -224,12 +258,17 @@ class TMainWindow : public QMainWindow {
   QScrollBar *RotX = nullptr, *RotZ = nullptr, *ScaleBar = nullptr;
   QScrollBar *OffsetX = nullptr, *OffsetY = nullptr, *ZLiftOff = nullptr;
   QLabel* lblZLiftOff = nullptr;
+  QSpinBox* edZLiftOff = nullptr;  // the cut-off level, typed
   QToolButton *btnStuds = nullptr, *btnWireframe = nullptr, *btnSeeThrough = nullptr;
   QToolButton *btnZoomIn = nullptr, *btnZoomOut = nullptr, *ThickBase = nullptr;
   QLineEdit *BSizeX = nullptr, *BSizeY = nullptr;
   QToolBar *tbMain = nullptr, *tbView = nullptr, *tbFixedViews = nullptr, *tbMisc = nullptr;
   QMenu *pumLoad = nullptr, *pumSave = nullptr, *pumOptions = nullptr;
   QAction *mSaveSelected = nullptr, *mLDrawThisView = nullptr, *mHints = nullptr;
+  QAction* Advancedtoolbox1 = nullptr;
+  // Shown in their place; the POV-Ray routes enable and connect them.
+  QAction *mPovL2P = nullptr, *mPovL3P = nullptr;
+  QAction *miGroup = nullptr, *miBreak = nullptr;
   QAction *mShading = nullptr, *mSlowRender = nullptr, *mSkipCoveredStuds = nullptr;
   QActionGroup *studQuality = nullptr, *detailLevel = nullptr;
   QComboBox *ComboBox1 = nullptr, *cbResolution = nullptr;

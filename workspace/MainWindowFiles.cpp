@@ -1,14 +1,16 @@
 // Model files in the main window: loading, saving, New model, the window
 // title and the unsaved-changes question.
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
-#include <cstdlib>
 #include <exception>
 
 #include "model/Document.h"
+#include "model/FieldScanner.h"
 #include "output/LDrawExport.h"
 #include "platform/Error.h"
 #include "platform/TextFile.h"
@@ -32,12 +34,11 @@ struct RedrawPause {
   }
 };
 
-// A whole decimal number, as the baseplate size fields take it.
-bool ParseWholeNumber(const std::string& text, long& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  value = std::strtol(text.c_str(), &end, 10);
-  return *end == '\0';
+// The name with the current folder in front when it is relative, "." and ".." resolved.
+std::string FullPath(const std::string& name) {
+  if (name.empty()) return name;
+  const QString full = QFileInfo(QString::fromLocal8Bit(name.c_str())).absoluteFilePath();
+  return QDir::cleanPath(full).toLocal8Bit().toStdString();
 }
 
 }  // namespace
@@ -79,12 +80,12 @@ bool TMainWindow::AskToSave() {
 void TMainWindow::ClearModel() {
   SetModelFileName("");
   if (palette_) palette_->ClearRecentlyUsed();
-  // The studs of new pieces follow the "Studded blocks" toggle of the palette, up at start.
-  document_.NewModel(rc_.view.ViewOctant, true);
+  // The baseplate's studs follow the "Studded blocks" toggle of the palette, as new pieces do.
+  document_.NewModel(rc_.view.ViewOctant, !btnPieceStuds->isChecked());
   SizeBaseplate(false);
   ZLiftOff->setValue(ZLiftOff->maximum());
   document_.ZCutLevel = ZLiftOff->value();
-  lblZLiftOff->setText(QString::number(document_.ZCutLevel));
+  ShowZCutLevel();
   RedrawPicture();
   state_.Unsaved = false;
 }
@@ -121,7 +122,9 @@ void TMainWindow::mSubassemblyClick() {
     LoadModel(*name, LoadMode::Subassembly);
 }
 
-bool TMainWindow::LoadModel(const std::string& fileName, LoadMode mode) {
+bool TMainWindow::LoadModel(const std::string& name, LoadMode mode) {
+  // The title and the recent list name the file by its full path, however it was given.
+  const std::string fileName = FullPath(name);
   btnPointerClick();  // a carried piece or set is dropped
   state_.AddRecentFile(fileName);
   const bool complete = mode == LoadMode::Complete;
@@ -253,11 +256,11 @@ void TMainWindow::ApplyBaseplateSize() {
 }
 
 void TMainWindow::SizeBaseplate(bool redraw) {
-  long length = 0, width = 0;
+  std::int32_t length = 0, width = 0;
   for (QLineEdit* field : {BSizeX, BSizeY}) {
-    long& value = field == BSizeX ? length : width;
+    std::int32_t& value = field == BSizeX ? length : width;
     const std::string text = field->text().toLocal8Bit().toStdString();
-    if (!ParseWholeNumber(text, value)) {
+    if (!TryStrToInt(text, value)) {
       dialogs_->ShowMessage(Format("'%s' is not a valid integer value", text.c_str()));
       return;
     }
@@ -278,7 +281,7 @@ void TMainWindow::SizeBaseplate(bool redraw) {
                        rc_.view.ViewOctant);
     plate = list[at];
   }
-  const int sizeX = static_cast<int>(length), sizeY = static_cast<int>(width);
+  const int sizeX = length, sizeY = width;
   plate->SizeX = sizeX * 20;
   plate->SizeY = sizeY * 20;
   plate->X = -(sizeX / 2) * 20;
@@ -293,8 +296,11 @@ void TMainWindow::SizeBaseplate(bool redraw) {
 }
 
 void TMainWindow::closeEvent(QCloseEvent* event) {
-  if (AskToSave())
-    event->accept();
-  else
+  if (!AskToSave()) {
     event->ignore();
+    return;
+  }
+  event->accept();
+  // The end's files are written while the window can still show what failed.
+  FormDestroy();
 }

@@ -10,6 +10,7 @@
 #include "workspace/LightDialog.h"
 #include "workspace/MainWindow.h"
 #include "workspace/PaintBox.h"
+#include "workspace/PalettePanel.h"
 
 namespace {
 
@@ -64,7 +65,13 @@ void TMainWindow::SetSkipCoveredStuds(bool on) {
 
 void TMainWindow::RestoreBackgroundColor() {
   scene_.ClearBackgroundPicture(ButtonFaceColor());
+  SetBackgroundColor(scene_.BackgroundColor);
+}
+
+void TMainWindow::SetBackgroundColor(TColor color) {
+  scene_.BackgroundColor = color;
   RedrawPicture();
+  if (palette_) palette_->Repaint();
 }
 
 void TMainWindow::ChooseBackgroundPicture() {

@@ -73,10 +73,6 @@ void TMainWindow::BuildCarryControls() {
   connect(btnTransparent, &QToolButton::toggled, this,
           [this](bool down) { carrying_.ApplyTransparent(down); });
 
-  pumOptions->addSeparator();
-  mSafePos = AddMenuItem(pumOptions, "mSafePos", "Safe positioning", true);
-  mSafePos->setToolTip("ON to snap on top of other blocks");
-  mSafePos->setChecked(true);
   connect(mSafePos, &QAction::toggled, this, [this](bool on) { carrying_.SafePositioning = on; });
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "platform/Error.h"
 #include "shapes/ShapeCache.h"
 #include "workspace/MainWindow.h"
 #include "workspace/Settings.h"
@@ -36,18 +37,21 @@ void TMainWindow::WriteSettings() {
   try {
     SaveSettingsFile(setup_.files.SettingsFile(), state_);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
+    dialogs_->ShowMessage(
+        Format("The palette pages and settings could not be saved.\r\n%s", e.what()));
   }
 }
 
 void TMainWindow::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
+  // A file that cannot be written is reported while the user can still do
+  // something about it, not only on the console.
   WriteSettings();
   try {
     shapes_.SaveAllShapes();  // every loaded shape back to its part definition file
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
+    dialogs_->ShowMessage(Format("The shapes could not be saved.\r\n%s", e.what()));
   }
   carrySet_.Clear();
   carrying_.Discard();

@@ -2,6 +2,8 @@
 // views, the remembered view and the Z cut-off.
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include "model/Document.h"
@@ -136,5 +138,11 @@ void TMainWindow::RememberView() {
 
 void TMainWindow::ZLiftOffChange(int position) {
   scene_.SetZCutLevel(position);
+  ShowZCutLevel();
+}
+
+void TMainWindow::ShowZCutLevel() {
   lblZLiftOff->setText(QString::asprintf("%d", document_.ZCutLevel));
+  const QSignalBlocker quiet(edZLiftOff);
+  edZLiftOff->setValue(document_.ZCutLevel);
 }

@@ -111,8 +111,7 @@ bool TPalettePanel::eventFilter(QObject* watched, QEvent* event) {
   }
   if (mouse->button() == Qt::RightButton) {
     // The panel itself: the background goes back to the button face.
-    window_.Scene().BackgroundColor = SystemColor(QPalette::Button);
-    window_.RedrawPicture();
+    window_.SetBackgroundColor(SystemColor(QPalette::Button));
     return true;
   }
   return QObject::eventFilter(watched, event);
@@ -240,8 +239,7 @@ void TPalettePanel::ColorFieldLeftClick(int field) {
 }
 
 void TPalettePanel::ColorFieldRightClick(int field) {
-  window_.Scene().BackgroundColor = ColorFieldNamed(kColorFieldLayout[field]).color;
-  window_.RedrawPicture();
+  window_.SetBackgroundColor(ColorFieldNamed(kColorFieldLayout[field]).color);
 }
 
 void TPalettePanel::btnColorDlgClick() {
@@ -264,7 +262,7 @@ void TPalettePanel::PaintEntry(QPainter& painter, const QRect& rect, PaletteItem
   rc_.view = main.view;  // the lighting; the angles are the palette's own
   rc_.switches = main.switches;
   PaletteLook look;
-  look.Background = SystemColor(QPalette::Window);
+  look.Background = window_.Scene().BackgroundColor;  // the entries lie on the window's colour
   look.SelectedBackground = SystemColor(QPalette::Dark);
   look.Selected = selected;
   look.Color = color;

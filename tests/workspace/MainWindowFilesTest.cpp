@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <filesystem>
 
 #include "platform/IniFile.h"
 #include "tests/workspace/MainWindowFixture.h"
@@ -245,4 +246,38 @@ TEST_F(MainWindowTest, SavingUnderADatNameWritesLDrawAndKeepsTheModelUnsaved) {
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0].rfind("1 ", 0), 0u);
   EXPECT_TRUE(window->State().Unsaved);
+}
+
+TEST_F(MainWindowTest, NewModelGivesTheBaseplateTheStudsOfNewPieces) {
+  window->btnPieceStuds->setChecked(true);  // "Studded blocks" down: no studs
+  Click("btnClear");
+  EXPECT_FALSE(document->ModelList[0]->HasStuds);
+  window->btnPieceStuds->setChecked(false);
+  Click("btnClear");
+  EXPECT_TRUE(document->ModelList[0]->HasStuds);
+}
+
+TEST_F(MainWindowTest, AModelGivenByARelativeNameIsKnownByItsFullPath) {
+  const std::string path = HouseModel();
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(QString::fromStdString(folder));
+  window->LoadCommandLine({"./house.lgo"});
+  QDir::setCurrent(before);
+  const std::string title = window->windowTitle().toStdString();
+  EXPECT_EQ(title, std::string("Brikolo Ver 2.12 - ") +
+                       QDir::cleanPath(QString::fromStdString(path)).toStdString());
+  window->LoadModel(path, LoadMode::Complete);
+  EXPECT_EQ(window->State().RecentFiles.size(), 1u);
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
+  // A folder where the settings file should be: the file cannot take its place.
+  Close();
+  std::filesystem::remove(folder + "Brikolo.ini");
+  std::filesystem::create_directories(folder + "Brikolo.ini");
+  Open();
+  window->close();
+  ASSERT_FALSE(dialogs->messages.empty());
+  EXPECT_NE(dialogs->messages.back().find("could not be saved"), std::string::npos);
+  EXPECT_NE(dialogs->messages.back().find("Brikolo.ini"), std::string::npos);
 }

@@ -152,6 +152,12 @@ TEST_F(PaletteTest, ColourFieldsSetTheCurrentColourAndTheBackground) {
   ClickField("Edit6", Qt::RightButton);
   EXPECT_EQ(window->Scene().BackgroundColor, 0x01D8FEu);
   EXPECT_EQ(window->CurrentColor(), 0x0000FFu);
+  // The entries lie on the window's colour too.
+  QListWidget* list = window->ListBox1;
+  list->clearSelection();
+  const QImage shown = list->viewport()->grab().toImage();
+  const QPoint inside = list->visualItemRect(list->item(0)).topLeft() + QPoint(3, 30);
+  EXPECT_EQ(FromQColor(shown.pixelColor(inside)), 0x01D8FEu);
 }
 
 TEST_F(PaletteTest, TheColourDialogStartsWithTheCurrentColour) {

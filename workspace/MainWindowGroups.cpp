@@ -1,0 +1,24 @@
+// Groups of pieces: "Make group" and "Break group(s)" in the options menu.
+#include <QAction>
+
+#include "model/Document.h"
+#include "model/Selection.h"
+#include "workspace/MainWindow.h"
+
+void TMainWindow::miGroupClick() {
+  if (MakeGroup(document_.ModelList, document_.GroupCounter)) state_.Unsaved = true;
+  RefreshSelection();
+  RedrawPicture();
+}
+
+void TMainWindow::miBreakClick() {
+  if (BreakGroups(document_.ModelList)) state_.Unsaved = true;
+  RefreshSelection();
+  RedrawPicture();
+}
+
+void TMainWindow::pumOptionsPopup() {
+  const GroupCommands offered = GroupCommandsFor(document_.ModelList);
+  miGroup->setEnabled(offered.makeGroup);
+  miBreak->setEnabled(offered.breakGroups);
+}
