@@ -1,10 +1,11 @@
 #include "model/BlockList.h"
 
-#include "model/Bounds.h"
-
 #include <algorithm>
 #include <limits>
 #include <unordered_map>
+
+#include "model/Bounds.h"
+#include "model/PainterOrder.h"
 
 int TBlockList::IndexOf(const TBlock* piece) const {
   for (std::size_t i = 0; i < items_.size(); ++i)
@@ -37,140 +38,38 @@ void TBlockList::Clear() {
   items_.clear();
 }
 
-namespace {
-
-// The drawing-order test folded onto one comparison per axis: I must be
-// painted after N exactly when front(I) <= back(N) on some axis, where the
-// octant decides which face of each box the keys are taken from.
-struct OrderKey {
-  std::int64_t front[3];
-  std::int64_t back[3];
-};
-
-OrderKey KeyOf(const TBlock& b, int octant) {
-  // The viewer is on the low-x side in octants 0, 1, 4, 5, on the high-y side
-  // in 0, 3, 4, 7 and above in 0..3.
-  const bool viewerLowX = octant == 0 || octant == 1 || octant == 4 || octant == 5;
-  const bool viewerHighY = octant == 0 || octant == 3 || octant == 4 || octant == 7;
-  const bool viewerAbove = octant < 4;
-  OrderKey k;
-  k.front[0] = viewerLowX ? b.Right() : -std::int64_t{b.X};
-  k.back[0] = viewerLowX ? std::int64_t{b.X} : -b.Right();
-  k.front[1] = viewerHighY ? -std::int64_t{b.Y} : b.Back();
-  k.back[1] = viewerHighY ? -b.Back() : std::int64_t{b.Y};
-  k.front[2] = viewerAbove ? -std::int64_t{b.Z} : b.Top();
-  k.back[2] = viewerAbove ? -b.Top() : std::int64_t{b.Z};
-  return k;
-}
-
-bool InFrontOf(const OrderKey& i, const OrderKey& n) {
-  return i.front[0] <= n.back[0] || i.front[1] <= n.back[1] || i.front[2] <= n.back[2];
-}
-
-// The front keys of a list being built, kept beside it in three flat arrays
-// so the backward scan of an insertion runs over contiguous memory.
-class FrontKeys {
- public:
-  void reserve(std::size_t n) {
-    for (auto& axis : keys_) axis.reserve(n);
-  }
-  // The index after the last entry, scanning from the end, that is not in front of n.
-  int InsertionPoint(const OrderKey& n) const {
-    const std::int64_t* fx = keys_[0].data();
-    const std::int64_t* fy = keys_[1].data();
-    const std::int64_t* fz = keys_[2].data();
-    const std::int64_t bx = n.back[0], by = n.back[1], bz = n.back[2];
-    std::ptrdiff_t i = static_cast<std::ptrdiff_t>(keys_[0].size()) - 1;
-    while (i >= 0 && (fx[i] <= bx || fy[i] <= by || fz[i] <= bz)) --i;
-    return static_cast<int>(i + 1);
-  }
-  void Insert(int at, const OrderKey& k) {
-    for (int axis = 0; axis < 3; ++axis)
-      keys_[axis].insert(keys_[axis].begin() + at, k.front[axis]);
-  }
-
- private:
-  std::vector<std::int64_t> keys_[3];
-};
-
-}  // namespace
-
 bool TBlockList::DrawsAfter(const TBlock& i, const TBlock& n, int octant) {
-  return InFrontOf(KeyOf(i, octant), KeyOf(n, octant));
+  return InFrontOf(OrderKeyOf(i, octant), OrderKeyOf(n, octant));
 }
 
 int TBlockList::AddSorted(std::unique_ptr<TBlock> piece, int octant) {
+  const OrderKey key = OrderKeyOf(*piece, octant);
   int n = Count() - 1;
-  while (n >= 0 && DrawsAfter(*items_[static_cast<std::size_t>(n)], *piece, octant)) --n;
+  while (n >= 0 && InFrontOf(OrderKeyOf(*items_[static_cast<std::size_t>(n)], octant), key)) --n;
   Insert(n + 1, std::move(piece));
   return n + 1;
 }
 
 void TBlockList::AddSortedAll(std::vector<std::unique_ptr<TBlock>> pieces, int octant) {
-  // The same result as one AddSorted after the other, with the list's keys
-  // computed once.
-  FrontKeys keys;
-  keys.reserve(items_.size() + pieces.size());
-  for (std::size_t i = 0; i < items_.size(); ++i)
-    keys.Insert(static_cast<int>(i), KeyOf(*items_[i], octant));
-  items_.reserve(items_.size() + pieces.size());
-  for (auto& piece : pieces) {
-    const OrderKey k = KeyOf(*piece, octant);
-    const int at = keys.InsertionPoint(k);
-    keys.Insert(at, k);
-    Insert(at, std::move(piece));
-  }
+  // The same result as one AddSorted after the other.
+  TOrderBuilder order(items_.size() + pieces.size());
+  for (TBlock* piece : items_) order.Append(OrderKeyOf(*piece, octant), piece);
+  for (auto& piece : pieces) order.Insert(OrderKeyOf(*piece, octant), piece.get());
+  items_ = order.Take();
+  for (auto& piece : pieces) piece.release();  // the list owns them now
 }
 
 void TBlockList::Resort(int octant, bool computeCover) {
   if (!items_.empty()) {
-    const int count = Count();
-    std::vector<OrderKey> key(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-      key[static_cast<std::size_t>(i)] = KeyOf(*items_[static_cast<std::size_t>(i)], octant);
-    // Stage 1: an unbalanced binary tree; a piece goes right when it must be
-    // painted after the node's piece. Nodes live in one array and the tree is
-    // walked without recursion, since a model may make it as deep as it is long.
-    struct Node {
-      int left = -1;
-      int right = -1;
-    };
-    std::vector<Node> nodes(static_cast<std::size_t>(count));
-    for (int p = 1; p < count; ++p) {
-      const OrderKey& piece = key[static_cast<std::size_t>(p)];
-      int node = 0;
-      for (;;) {
-        Node& at = nodes[static_cast<std::size_t>(node)];
-        int& child = InFrontOf(piece, key[static_cast<std::size_t>(node)]) ? at.right : at.left;
-        if (child < 0) {
-          child = p;
-          break;
-        }
-        node = child;
-      }
-    }
-    // Stage 2: empty the list and re-insert the pieces in tree order, each
-    // as AddSorted would.
-    std::vector<TBlock*> old;
-    old.swap(items_);
-    items_.reserve(old.size());
-    FrontKeys keys;
-    keys.reserve(old.size());
-    std::vector<int> stack;
-    int node = 0;
-    while (node >= 0 || !stack.empty()) {
-      while (node >= 0) {
-        stack.push_back(node);
-        node = nodes[static_cast<std::size_t>(node)].left;
-      }
-      node = stack.back();
-      stack.pop_back();
-      const OrderKey& k = key[static_cast<std::size_t>(node)];
-      const int at = keys.InsertionPoint(k);
-      keys.Insert(at, k);
-      items_.insert(items_.begin() + at, old[static_cast<std::size_t>(node)]);
-      node = nodes[static_cast<std::size_t>(node)].right;
-    }
+    // Stage 1: the unbalanced binary tree; stage 2: the pieces emptied out of
+    // the list and inserted again in tree order, each as AddSorted would.
+    std::vector<OrderKey> keys(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i) keys[i] = OrderKeyOf(*items_[i], octant);
+    const std::vector<int> tree = DrawTreeOrder(keys);
+    TOrderBuilder order(items_.size());
+    for (int node : tree)
+      order.Insert(keys[static_cast<std::size_t>(node)], items_[static_cast<std::size_t>(node)]);
+    items_ = order.Take();
   }
   SortedOctant = static_cast<std::int16_t>(octant);
   if (computeCover) ComputeCover();
@@ -184,7 +83,6 @@ constexpr std::int64_t kMaxCellsPerSide = 64;  // larger pieces are checked agai
 std::int64_t CellOf(std::int64_t v) {
   return v >= 0 ? v / kCoverCell : -((-v + kCoverCell - 1) / kCoverCell);
 }
-
 
 }  // namespace
 
@@ -299,11 +197,13 @@ void TBlockList::AddOffsetCopies(TBlockList& source, int x, int y, int z, int oc
     p->Y = static_cast<std::int32_t>(p->Y + (y - minY));
     p->Z = static_cast<std::int32_t>(p->Z + (z - minZ));
   }
+  std::vector<std::unique_ptr<TBlock>> copies;
+  copies.reserve(source.items_.size());
   for (const auto& p : source.items_) {
-    std::unique_ptr<TBlock> copy = p->Clone();
-    copy->Group = p->Group;
-    AddSorted(std::move(copy), octant);
+    copies.push_back(p->Clone());
+    copies.back()->Group = p->Group;
   }
+  AddSortedAll(std::move(copies), octant);
   SortedOctant = -1;
 }
 

@@ -37,7 +37,7 @@ class TBlockList {
   // Inserts the piece directly after the last piece, scanning from the end,
   // that is not in front of it; returns its index.
   int AddSorted(std::unique_ptr<TBlock> piece, int octant);
-  // AddSorted of every piece in turn (loading a file).
+  // AddSorted of every piece in turn, in one pass (loading a file, sets of pieces).
   void AddSortedAll(std::vector<std::unique_ptr<TBlock>> pieces, int octant);
 
   // Rebuilds the whole order for the octant and then recomputes the covers
