@@ -177,7 +177,8 @@ namespace {
 // the least; the first one found wins ties. current when there is none.
 int FlatFaceAtExtreme(const std::vector<FaceRec>& faces, bool highest, int current) {
   int chosen = current;
-  int best = highest ? -9999 : 9999;
+  bool found = false;
+  int best = 0;
   for (std::size_t i = 0; i < faces.size(); ++i) {
     const FaceRec& f = faces[i];
     if (f.Points.empty()) continue;
@@ -185,7 +186,8 @@ int FlatFaceAtExtreme(const std::vector<FaceRec>& faces, bool highest, int curre
     bool flat = true;
     for (const Point3& p : f.Points) flat = flat && p.z == z;
     if (!flat) continue;
-    if (highest ? z > best : z < best) {
+    if (!found || (highest ? z > best : z < best)) {
+      found = true;
       best = z;
       chosen = static_cast<int>(i);
     }

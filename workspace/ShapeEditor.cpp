@@ -84,7 +84,9 @@ TAddHard::TAddHard(TMainWindow& main)
   buttons->addWidget(btnAddPiece);
   buttons->addWidget(btnCancel);
   column->addLayout(buttons);
-  connect(btnAddPiece, &QPushButton::clicked, this, [this] { accept(); });
+  connect(btnAddPiece, &QPushButton::clicked, this, [this] {
+    if (StoreShape()) accept();
+  });
   connect(btnCancel, &QPushButton::clicked, this, [this] { reject(); });
   column->setMenuBar(BuildMenus());
   LayOutFor(0);

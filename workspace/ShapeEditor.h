@@ -20,6 +20,7 @@ class QPushButton;
 class QSpinBox;
 class QToolButton;
 class QWidget;
+class TAskFileAndPart;
 class TDrawClass;
 class TDropButton;
 class TDropList;
@@ -111,6 +112,14 @@ class TAddHard : public QDialog {
   void MirrorFaces(int tag);
   // tag 0: the octant shown; 1: every octant.
   void SortDrawOrder(int tag);
+  // "Add"/"Replace": an edited shape is copied into the cached one, a new
+  // shape (still named after the template) is named and joins the cache.
+  // false when naming was cancelled: the editor stays open as it was.
+  bool StoreShape();
+  // "Enter part information", made on first use and kept.
+  TAskFileAndPart& AskNames();
+  // Why a new shape cannot take these names, or "" when it can.
+  std::string NewNamesProblem(const std::string& fileName, const std::string& partName);
 
   // ---- editor state
   std::string EntryBody;
@@ -176,4 +185,5 @@ class TAddHard : public QDialog {
   bool fillingCorner_ = false;
   bool paintingOctant_ = false;
   bool fillingLists_ = false;
+  TAskFileAndPart* askNames_ = nullptr;  // a child of the editor
 };

@@ -110,3 +110,15 @@ TEST(ShapeTools, StretchingMovesTheFarHalfAndPlacesTheStudsAgain) {
   EXPECT_EQ(Corners(*edge, 0), (std::vector<Point3>{{20, 0, 0}, {41, 0, 12}, {60, 0, 5}}));
   EXPECT_EQ(edge->BoxY, 30);
 }
+
+TEST(ShapeTools, StudsFindTheirFaceAtTheEndsOfTheCornerRange) {
+  auto s = TDrawClass::Create();
+  const Point3 slope[4] = {{0, 0, -9999}, {40, 0, -9990}, {40, 40, -9990}, {0, 40, -9999}};
+  const Point3 low[4] = {{0, 0, -9999}, {40, 0, -9999}, {40, 40, -9999}, {0, 40, -9999}};
+  s->AddFace(slope, 4);
+  s->AddFace(low, 4);
+  s->PlaceStuds(40, 40);
+  EXPECT_EQ(s->TopFace, 1);  // the only flat face, though it lies at the very bottom of the range
+  EXPECT_EQ(s->TopStudCount, 4);
+  EXPECT_EQ(s->TopStuds[0].z, -9999);
+}

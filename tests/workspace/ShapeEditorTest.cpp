@@ -12,7 +12,7 @@
 
 #include "shapes/DrawClass.h"
 #include "shapes/ShapeEditing.h"
-#include "tests/workspace/MainWindowFixture.h"
+#include "tests/workspace/ShapeEditorFixture.h"
 #include "workspace/PalettePanel.h"
 #include "workspace/ShapeEditor.h"
 #include "workspace/ShapeEditorWidgets.h"
@@ -20,50 +20,6 @@
 namespace {
 
 constexpr float kDegree = PreviewAngles::kDegree;
-
-class ShapeEditorTest : public MainWindowTest {
- protected:
-  TAddHard* editor = nullptr;
-  ScriptedDialogs* asked = nullptr;
-
-  void SetUp() override {
-    std::filesystem::create_directories(folder + "parts");
-    for (const char* file : {"parts.dat", "template.dat"})
-      WriteTextLines(folder + "parts/" + file,
-                     ReadTextLines(std::string(BRIKOLO_SOURCE_DIR "/data/parts/") + file));
-    WriteTextLines(folder + "Brikolo.ini",
-                   {"[Main]", "Version=2", "Pages=1", "[Page1]", "Title=Mixed", "Height=30",
-                    "Count=3", "Brick0=2x4x3|3001", "Brick1=G parts.dat, stdblock|3003",
-                    "Brick2=G parts.dat, nosuchpart"});
-    Open();
-    editor = &window->Palette().ShapeEditor();
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    asked = scripted.get();
-    editor->SetDialogs(std::move(scripted));
-  }
-
-  TDrawClass* Cached() { return shapes->FindShape("parts.dat", "stdblock"); }
-  TDrawClass& Work() { return *editor->WorkShape; }
-  std::vector<std::string> Rows(QListWidget* list) {
-    std::vector<std::string> rows;
-    for (int i = 0; i < list->count(); ++i) rows.push_back(list->item(i)->text().toStdString());
-    return rows;
-  }
-  void ClickRow(QListWidget* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
-  }
-  std::vector<std::string>& Entries() { return window->State().Pages[0].Entries; }
-
-  // Runs the palette command while the modal editor is driven by `inside`.
-  void WithEditor(void (TPalettePanel::*command)(), std::function<void()> inside) {
-    QTimer::singleShot(0, [this, inside] {
-      ASSERT_EQ(QApplication::activeModalWidget(), editor);
-      inside();
-    });
-    (window->Palette().*command)();
-  }
-};
 
 }  // namespace
 
