@@ -11,7 +11,7 @@
 namespace {
 
 const std::string kPartsSource = std::string(BRIKOLO_SOURCE_DIR) + "/data/parts/";
-const char* const kShippedFiles[] = {"parts.dat", "template.dat"};
+const char* const kShippedFiles[] = {"parts.dat", "template.dat", "examples.dat"};
 
 }  // namespace
 

@@ -23,6 +23,8 @@ TEST(ProgramSmoke, StartsLoadsTheModelShowsItAndEndsCleanly) {
   const std::string parts = folder.toStdString() + "parts/";
   ASSERT_TRUE(QDir().mkpath(QString::fromStdString(parts)));
   WriteFileAtomically(parts + "parts.dat", shipped);
+  WriteFileAtomically(parts + "examples.dat",
+                      ReadFileBytes(BRIKOLO_SOURCE_DIR "/data/parts/examples.dat"));
 
   QProcess program;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
