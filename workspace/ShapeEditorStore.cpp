@@ -47,7 +47,7 @@ std::string TAddHard::NewNamesProblem(const std::string& fileName, const std::st
   if (fileName.find_first_of(",|") != std::string::npos)
     return Format("%s is not a file name in the parts folder", fileName.c_str());
   try {
-    PartFilePath(cache.PartsFolder(), fileName);
+    FindPartFile(cache.PartsFolders(), fileName);
   } catch (const std::exception& e) {
     return e.what();
   }
