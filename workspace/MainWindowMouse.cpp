@@ -22,7 +22,9 @@ MouseState StateOf(const QMouseEvent& event, Qt::MouseButtons buttons) {
   const Qt::KeyboardModifiers keys = event.modifiers();
   s.Shift = keys.testFlag(Qt::ShiftModifier);
   s.Ctrl = keys.testFlag(Qt::ControlModifier);
-  s.Alt = keys.testFlag(Qt::AltModifier);
+  // Many window managers take Alt with a mouse button for moving windows; those
+  // that leave Alt alone take the Windows key instead. Either one serves here.
+  s.Alt = keys.testFlag(Qt::AltModifier) || keys.testFlag(Qt::MetaModifier);
   s.Left = buttons.testFlag(Qt::LeftButton);
   s.Right = buttons.testFlag(Qt::RightButton);
   return s;

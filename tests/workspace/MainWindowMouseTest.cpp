@@ -109,6 +109,16 @@ TEST_F(MainWindowMouseTest, ClicksOnTheBaseplateRecolourButNeverSelectIt) {
   EXPECT_FALSE(window->Carrying().Carrying());
 }
 
+TEST_F(MainWindowMouseTest, TheWindowsKeyServesAsAltForTheClicks) {
+  TBlock* base = document->ModelList[0];
+  const QPoint onBase = Screen(-120, -60, 0);
+  const bool studs = base->HasStuds;
+  QTest::mouseClick(Box(), Qt::RightButton, Qt::AltModifier, onBase);
+  EXPECT_NE(base->HasStuds, studs);
+  QTest::mouseClick(Box(), Qt::RightButton, Qt::MetaModifier, onBase);
+  EXPECT_EQ(base->HasStuds, studs);
+}
+
 TEST_F(MainWindowMouseTest, ShiftAndTheRightButtonDragTheViewRoundPast360) {
   window->SetView(70, 350);
   const QPoint from(100, 100);
