@@ -1,5 +1,6 @@
 #include "workspace/Icons.h"
 
+#include <QDirIterator>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -230,4 +231,12 @@ QIcon MakeIcon(IconKind kind) {
 
 QIcon FixedViewIcon(int tag) {
   return MakeIcon(static_cast<IconKind>(static_cast<int>(IconKind::TopView) + tag));
+}
+
+QIcon ProgramIcon() {
+  // Carried in the program as brikolo-<size>.png, one file per size.
+  QIcon icon;
+  QDirIterator files(":/icons", {"brikolo-*.png"});
+  while (files.hasNext()) icon.addFile(files.next());
+  return icon;
 }

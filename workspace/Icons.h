@@ -37,5 +37,7 @@ enum class IconKind {
 };
 
 QIcon MakeIcon(IconKind kind);
+// The program's own icon in every size it carries, as the desktop shows it.
+QIcon ProgramIcon();
 // The icon of the fixed view with the tag 0..9.
 QIcon FixedViewIcon(int tag);

@@ -21,6 +21,7 @@
 
 #include "model/Document.h"
 #include "platform/QtCanvas.h"
+#include "workspace/AboutBox.h"
 #include "workspace/Icons.h"
 #include "workspace/PaintBox.h"
 #include "workspace/PalettePanel.h"
@@ -63,6 +64,7 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   BuildMiscToolbar();
   BuildPalettePanel();
   BuildMenus();
+  AddAboutButton(*this);
   BuildCarryControls();
   BuildPictureControls();
   ConnectScene();

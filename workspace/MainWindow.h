@@ -47,7 +47,7 @@ struct MainWindowSetup {
 class TMainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  static constexpr const char* kCaption = "Brikolo Ver 2.12";
+  static constexpr const char* kCaption = "Brikolo Ver " BRIKOLO_VERSION;
   static constexpr const char* kUnsavedQuestion =
       "The model has not been saved!\r\nDo You want to save it now?";
   static constexpr const char* kModelFilter = "Brikolo Files (*.LGO)|*.LGO|All files (*.*)|*.*";

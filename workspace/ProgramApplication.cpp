@@ -5,7 +5,13 @@
 #include <clocale>
 #include <exception>
 
-TProgramApplication::TProgramApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+#include "workspace/Icons.h"
+
+TProgramApplication::TProgramApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The desktop matches the windows with the menu entry brikolo.desktop and its icon.
+  setDesktopFileName("brikolo");
+  setWindowIcon(ProgramIcon());
+}
 
 bool TProgramApplication::notify(QObject* receiver, QEvent* event) {
   try {
