@@ -2,11 +2,13 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
-           libbenchmark-dev xvfb xauth
+           libbenchmark-dev xvfb xauth \
+           dpkg-dev file desktop-file-utils shared-mime-info
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 EXAMPLE ?= $(BUILD)/examples/house.lgo
 
-.PHONY: all deps configure build run test screenshot bench sanitize fuzz clean
+.PHONY: all deps configure build run test screenshot bench sanitize fuzz clean \
+        install uninstall package
 
 all: build
 
@@ -52,6 +54,25 @@ fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DBRIKOLO_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build-fuzz -j $(JOBS)
 	tools/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+# `make install PREFIX=/opt/brikolo`; DESTDIR=... stages the install elsewhere. The files
+# installed are listed in $(BUILD)/installed-files.txt for `make uninstall`.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt > $(BUILD)/installed-files.txt
+
+# Removes what the last `make install` put in place, and the folders of our own it leaves empty.
+uninstall:
+	@[ -f $(BUILD)/installed-files.txt ] || { echo "nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/installed-files.txt
+	xargs -d '\n' -n1 dirname < $(BUILD)/installed-files.txt | grep '/brikolo\(/\|$$\)' | \
+	  sort -ru | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty
+	rm $(BUILD)/installed-files.txt
+
+# The Debian package, written to $(BUILD)/package/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)
