@@ -38,6 +38,30 @@ std::string Trim(const std::string& text) {
   return text.substr(b, e - b);
 }
 
+std::string AsWord(const std::string& name) {
+  std::string word = name;
+  for (char& c : word)
+    if (c == ' ') c = '_';
+  return word;
+}
+
+FieldWriter& FieldWriter::Number(long long value) {
+  line_ += ' ';
+  line_ += std::to_string(value);
+  return *this;
+}
+
+FieldWriter& FieldWriter::Word(const std::string& name) {
+  line_ += ' ';
+  line_ += AsWord(name);
+  return *this;
+}
+
+FieldWriter& FieldWriter::Text(const std::string& text) {
+  line_ += text;
+  return *this;
+}
+
 std::int32_t FieldScanner::Number() {
   if (pos_ >= line_.size()) return 0;
   char c = line_[pos_];

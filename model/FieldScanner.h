@@ -26,3 +26,22 @@ class FieldScanner {
 std::int32_t StrToInt(const std::string& text);
 bool TryStrToInt(const std::string& text, std::int32_t& value);
 std::string Trim(const std::string& text);
+
+// A name written as one blank-separated field: a blank inside it would split
+// the field in two and shift every field after it, so it is written as '_'.
+std::string AsWord(const std::string& name);
+
+// Builds a line of blank-separated fields. Names go in byte for byte (a NUL
+// or a control character inside one stays), unlike through printf's %s.
+class FieldWriter {
+ public:
+  explicit FieldWriter(std::string start) : line_(std::move(start)) {}
+  FieldWriter& Number(long long value);
+  FieldWriter& Word(const std::string& name);
+  // Appends text as it stands, without a blank before it.
+  FieldWriter& Text(const std::string& text);
+  const std::string& Line() const { return line_; }
+
+ private:
+  std::string line_;
+};

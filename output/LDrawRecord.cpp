@@ -1,7 +1,6 @@
 #include "output/LDrawRecord.h"
 
 #include "model/FieldScanner.h"
-#include "platform/Error.h"
 
 std::optional<TLDrawRecord> ParseMappingLine(const std::string& line) {
   if (line.size() < 24 || line[0] == ';') return std::nullopt;
@@ -25,9 +24,16 @@ std::optional<TLDrawRecord> ParseMappingLine(const std::string& line) {
   return r;
 }
 
+bool MappingLineReadsBack(const TLDrawRecord& r) {
+  const std::optional<TLDrawRecord> back = ParseMappingLine(FormatMappingLine(r));
+  return back && back->TypeLetter == r.TypeLetter && back->LDrawName == r.LDrawName &&
+         back->DefinitionFile == r.DefinitionFile && back->Section == r.Section;
+}
+
 std::string FormatMappingLine(const TLDrawRecord& r) {
-  return std::string(1, r.TypeLetter) +
-         Format(" %d %d %d %d %d %d %d %d %d %s.DAT %d %s %s", r.Width, r.Length, r.Height, r.Studs,
-                r.Reserved, r.OffsetAlong, r.OffsetUp, r.OffsetAcross, r.Rotation,
-                r.LDrawName.c_str(), r.Marker, r.DefinitionFile.c_str(), r.Section.c_str());
+  FieldWriter line(std::string(1, r.TypeLetter));
+  line.Number(r.Width).Number(r.Length).Number(r.Height).Number(r.Studs).Number(r.Reserved);
+  line.Number(r.OffsetAlong).Number(r.OffsetUp).Number(r.OffsetAcross).Number(r.Rotation);
+  line.Word(r.LDrawName).Text(".DAT").Number(r.Marker).Word(r.DefinitionFile).Word(r.Section);
+  return line.Line();
 }

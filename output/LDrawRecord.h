@@ -29,3 +29,7 @@ std::optional<TLDrawRecord> ParseMappingLine(const std::string& line);
 
 // The line as the program appends it to the list.
 std::string FormatMappingLine(const TLDrawRecord& record);
+
+// Whether the record's line reads back as the record. It does not for a type
+// letter ';' (the line would be a comment) or a name with a blank in it.
+bool MappingLineReadsBack(const TLDrawRecord& record);

@@ -69,7 +69,10 @@ TMappingList TMappingList::Load(const std::string& fileName) {
 
 void TMappingList::Append(const TLDrawRecord& record) {
   records_.push_back(record);
-  if (!fileName_.empty()) AppendTextLine(fileName_, FormatMappingLine(record));
+  // A record whose line would not read back stays in memory: written, it
+  // would be skipped or read as another record at the next export.
+  if (!fileName_.empty() && MappingLineReadsBack(record))
+    AppendTextLine(fileName_, FormatMappingLine(record));
 }
 
 TMapping TMappingList::FindMapping(TBlock& piece, std::vector<std::string>& problems) {

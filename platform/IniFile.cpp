@@ -8,13 +8,17 @@
 
 #include "platform/TextFile.h"
 
-namespace {
-
-std::string Trim(const std::string& s) {
+std::string TrimIniValue(const std::string& s) {
   std::size_t b = 0, e = s.size();
   while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
   while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
   return s.substr(b, e - b);
+}
+
+namespace {
+
+std::string Trim(const std::string& s) {
+  return TrimIniValue(s);
 }
 
 // "[name]" gives name; any other line gives false.

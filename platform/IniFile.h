@@ -8,6 +8,9 @@
 // sections and keys are compared without regard to case; lines we do not
 // understand and keys we never touch are kept as they were, and values are
 // written exactly as key=value.
+// A value as the reader keeps it: without the white space around it.
+std::string TrimIniValue(const std::string& text);
+
 class TIniFile {
  public:
   TIniFile() = default;

@@ -162,6 +162,7 @@ void ReadOrder(const std::string& value, const TDrawClass& shape, TIntegerList& 
 
 // TS and BS: face, count, then x,y per stud with an optional ";z". Values of
 // eight characters or fewer are ignored; so is a face number that names no face.
+// The face of a list that holds no stud stays 0, as writing it would not keep it.
 void ReadStuds(const std::string& value, const TDrawClass& shape, std::int32_t& face,
                std::int32_t& count, std::vector<Point3>& studs) {
   if (value.size() <= 8) return;
@@ -170,7 +171,6 @@ void ReadStuds(const std::string& value, const TDrawClass& shape, std::int32_t& 
   if (number < 1 || number > shape.FaceCount) return;
   const std::int32_t announced = r.Number();
   const int z = shape.FirstCornerZ(number - 1);
-  face = number - 1;
   for (std::int32_t i = 0; i < announced && !r.Exhausted(); ++i) {
     Point3 p;
     p.x = r.Number();
@@ -179,6 +179,7 @@ void ReadStuds(const std::string& value, const TDrawClass& shape, std::int32_t& 
     studs.push_back(p);
   }
   count = static_cast<std::int32_t>(studs.size());
+  if (count > 0) face = number - 1;
 }
 
 }  // namespace
@@ -225,8 +226,12 @@ std::unique_ptr<TDrawClass> ParseShape(const std::vector<std::string>& lines,
   if (!bitmap.empty()) {
     ValueReader r(bitmap);
     const std::int32_t face = r.Number();
-    shape->BitmapName = r.Name();
-    shape->BitmapFace = face >= 1 && face <= faceCount ? face - 1 : -1;
+    const std::string name = r.Name();
+    // A picture on no face is never drawn, nor written back.
+    if (face >= 1 && face <= faceCount) {
+      shape->BitmapFace = face - 1;
+      shape->BitmapName = name;
+    }
   }
 
   const std::string& shift = values.Get("RO");
@@ -279,20 +284,26 @@ namespace {
 
 std::string StudsLine(const char* key, std::int32_t face, const std::vector<Point3>& studs,
                       std::int32_t count, int faceZ) {
-  std::string line = Format("%s=%d,%d", key, face + 1, count);
+  const std::string head = Format("%d,%d", face + 1, count);
+  std::string positions;
   for (std::int32_t i = 0; i < count && i < static_cast<std::int32_t>(studs.size()); ++i) {
     const Point3& p = studs[static_cast<std::size_t>(i)];
-    line += Format(", %d,%d", p.x, p.y);
-    if (p.z != faceZ) line += Format(";%d", p.z);
+    positions += Format(", %d,%d", p.x, p.y);
+    if (p.z != faceZ) positions += Format(";%d", p.z);
   }
-  return line;
+  // A value of eight characters or fewer is ignored on reading, which would
+  // lose a lone stud at a one-digit position ("1,1, 5,0"); one more blank
+  // before it keeps it.
+  if (!positions.empty() && head.size() + positions.size() <= 8) positions.insert(1, " ");
+  return std::string(key) + "=" + head + positions;
 }
 
 }  // namespace
 
 void WriteShape(const TDrawClass& shape, std::vector<std::string>& lines) {
-  const std::size_t header = FindHeader(lines, shape.SectionName);
-  if (header < lines.size()) {
+  // Every older copy of the section goes: the reader takes the first one, so
+  // a copy left further up would hide the section written at the end.
+  for (std::size_t header; (header = FindHeader(lines, shape.SectionName)) < lines.size();) {
     std::size_t end = header + 1;
     while (end < lines.size() && !EndsSection(lines[end])) ++end;
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(header),
@@ -306,12 +317,13 @@ void WriteShape(const TDrawClass& shape, std::vector<std::string>& lines) {
     const FaceRec& f = shape.Faces[i];
     std::string line = Format("P%d=%d, %d", static_cast<int>(i + 1), f.PointCount, f.Outline);
     for (const Point3& p : f.Points) line += Format(", %d,%d,%d", p.x, p.y, p.z);
-    if (f.Detail > 0 || f.Color != 0) line += Format(", %d", f.Detail);
+    // A negative detail left out would read back as 0.
+    if (f.Detail != 0 || f.Color != 0) line += Format(", %d", f.Detail);
     if (f.Color != 0) line += Format(", %d", f.Color);
     lines.push_back(std::move(line));
   }
   if (shape.BitmapFace >= 0)
-    lines.push_back(Format("BM=%d, %s", shape.BitmapFace + 1, shape.BitmapName.c_str()));
+    lines.push_back(Format("BM=%d, ", shape.BitmapFace + 1) + shape.BitmapName);
   for (int o = 0; o < 8; ++o) {
     std::string line = Format("Q%d=%d ", o + 1, shape.DrawOrder[o].Count());
     for (const std::int32_t face : shape.DrawOrder[o]) line += Format(",%d", face + 1);

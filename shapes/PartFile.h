@@ -39,8 +39,8 @@ std::string FindPartFile(const std::vector<std::string>& partsFolders, const std
 std::unique_ptr<TDrawClass> ReadShape(const std::vector<std::string>& partsFolders,
                                       const std::string& fileName, const std::string& sectionName);
 
-// Removes the shape's old section from the lines, if any, and appends the
-// shape at their end.
+// Removes the shape's old section from the lines (every copy of it, if the
+// file holds it more than once) and appends the shape at their end.
 void WriteShape(const TDrawClass& shape, std::vector<std::string>& lines);
 
 // The section names of a part file, in file order.

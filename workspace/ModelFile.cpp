@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr std::size_t kMaxLineBody = 255;
-
-
 void ReadHeader(FieldScanner& fields, ModelReadResult& result, int& unitFlag, LoadMode mode) {
   ModelHeader h;
   h.RotX = fields.Number();
@@ -68,9 +65,9 @@ std::unique_ptr<TBlock> ReadPiece(char letter, FieldScanner& fields, int unitFla
   }
   piece->Group = fields.Number();
   piece->PartName = fields.Word();
-  piece->Step = static_cast<std::int16_t>(std::clamp<std::int32_t>(
-      fields.Number(), std::numeric_limits<std::int16_t>::min(),
-      std::numeric_limits<std::int16_t>::max()));
+  piece->Step = static_cast<std::int16_t>(
+      std::clamp<std::int32_t>(fields.Number(), std::numeric_limits<std::int16_t>::min(),
+                               std::numeric_limits<std::int16_t>::max()));
   return piece;
 }
 
@@ -84,7 +81,9 @@ ModelReadResult ReadModelLines(const std::vector<std::string>& lines, TShapeCach
     const std::string& line = lines[n];
     if (line.empty()) continue;  // never written; nothing to read
     const char letter = line[0];
-    FieldScanner fields(Trim(line.substr(1, kMaxLineBody)));
+    // The whole line is read, however long: every line the writer makes must
+    // read back, and a long part name would otherwise lose its end.
+    FieldScanner fields(Trim(line.substr(1)));
     try {
       if (letter == '=') {
         ReadHeader(fields, result, unitFlag, options.mode);
@@ -120,17 +119,13 @@ std::string FormatHeaderLine(const ModelHeader& h) {
 }
 
 std::string FormatPieceLine(const TBlock& b) {
-  const std::string type(1, b.BlockType);
-  if (b.BlockType == 'G')
-    return Format("%s %d %d %d %d %d %d %d %d %d %d %d %s %s %d %s %d", type.c_str(), b.X, b.Y,
-                  b.Z, b.SizeX, b.SizeY, b.SizeZ, static_cast<int>(b.Color), b.HasStuds ? 1 : 0,
-                  b.IsBaseplate ? 1 : 0, b.Direction, b.Transparent ? 1 : 0,
-                  b.ShapeFileName().c_str(), b.ShapeSectionName().c_str(), b.Group,
-                  b.PartName.c_str(), static_cast<int>(b.Step));
-  return Format("%s %d %d %d %d %d %d %d %d %d %d %d %d %s %d", type.c_str(), b.X, b.Y, b.Z,
-                b.SizeX, b.SizeY, b.SizeZ, static_cast<int>(b.Color), b.HasStuds ? 1 : 0,
-                b.IsBaseplate ? 1 : 0, b.Direction, b.Transparent ? 1 : 0, b.Group,
-                b.PartName.c_str(), static_cast<int>(b.Step));
+  FieldWriter line(std::string(1, b.BlockType));
+  line.Number(b.X).Number(b.Y).Number(b.Z).Number(b.SizeX).Number(b.SizeY).Number(b.SizeZ);
+  line.Number(static_cast<std::int32_t>(b.Color)).Number(b.HasStuds ? 1 : 0);
+  line.Number(b.IsBaseplate ? 1 : 0).Number(b.Direction).Number(b.Transparent ? 1 : 0);
+  if (b.BlockType == 'G') line.Word(b.ShapeFileName()).Word(b.ShapeSectionName());
+  line.Number(b.Group).Word(b.PartName).Number(b.Step);
+  return line.Line();
 }
 
 std::vector<std::string> FormatModelLines(const TBlockList& list, const ModelHeader& header,

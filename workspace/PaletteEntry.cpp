@@ -74,7 +74,9 @@ PaletteEntry ParsePaletteEntry(const std::string& text) {
   const std::size_t bar = text.find('|');
   if (bar != std::string::npos) {
     shape = text.substr(0, bar);
-    e.PartName = text.substr(bar + 1);
+    // The part name is one field of a model line; blanks around it or inside
+    // it would shift the fields after it when the model is saved.
+    e.PartName = AsWord(Trim(text.substr(bar + 1)));
   }
   if (!shape.empty() && IsCapital(shape[0])) {
     e.Letter = shape[0];
@@ -85,7 +87,11 @@ PaletteEntry ParsePaletteEntry(const std::string& text) {
     if (comma == std::string::npos) return e;
     e.FileName = Trim(shape.substr(0, comma));
     e.SectionName = Trim(shape.substr(comma + 1));
-    if (!e.FileName.empty() && !e.SectionName.empty()) e.Kind = PaletteEntryKind::General;
+    // A model line names the shape in two blank-separated fields, so a name
+    // with a blank could be placed but never saved.
+    const bool oneWord = (e.FileName + e.SectionName).find(' ') == std::string::npos;
+    if (!e.FileName.empty() && !e.SectionName.empty() && oneWord)
+      e.Kind = PaletteEntryKind::General;
     return e;
   }
   const std::size_t x1 = shape.find('x');

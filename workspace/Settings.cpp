@@ -13,6 +13,10 @@ namespace {
 
 constexpr int kDefaultHeight = 65;
 constexpr float kDefaultScale = 0.5f;
+// Far more than any palette holds; a damaged count cannot make the program
+// build pages and entries without end.
+constexpr int kMaxPages = 1000;
+constexpr int kMaxEntries = 1000;
 
 std::string PageSection(int number) {
   return "Page" + std::to_string(number);
@@ -54,13 +58,25 @@ std::string FormatPageScale(float scale) {
   return text;
 }
 
+namespace {
+
+// A scale is kept in hundredths, as it is written: a file edited by hand to
+// hold more decimals reads as the program will write it back.
+float ReadScale(const std::string& text) {
+  float scale = kDefaultScale;
+  if (!ParseScale(text, scale)) return kDefaultScale;
+  float kept = kDefaultScale;
+  return ParseScale(FormatPageScale(scale), kept) ? kept : kDefaultScale;
+}
+
+}  // namespace
+
 void ReadPage(const TIniFile& ini, const std::string& section, PalettePage& page) {
   page.Entries.clear();
   page.Title = ini.ReadString(section, "Title", "");
   page.Height = ini.ReadInteger(section, "Height", kDefaultHeight);
-  float scale = kDefaultScale;
-  page.Scale = ParseScale(ini.ReadString(section, "Scale", "0.5"), scale) ? scale : kDefaultScale;
-  const int count = ini.ReadInteger(section, "Count", 0);
+  page.Scale = ReadScale(ini.ReadString(section, "Scale", "0.5"));
+  const int count = std::min(ini.ReadInteger(section, "Count", 0), kMaxEntries);
   for (int i = 0; i < count; ++i)
     page.Entries.push_back(ini.ReadString(section, "Brick" + std::to_string(i), ""));
 }
@@ -82,21 +98,22 @@ void ReadOldPage(const std::vector<std::string>& lines, const std::string& secti
       if (!ParseInt(line, height)) height = kDefaultHeight;
     } else {
       if (!ParseInt(line.substr(0, blank), height)) height = kDefaultHeight;
-      if (!ParseScale(line.substr(blank + 1), scale)) scale = kDefaultScale;
+      scale = ReadScale(line.substr(blank + 1));
     }
     page.Height = height;
     page.Scale = scale;
     ++i;
   }
-  for (; i < lines.size(); ++i) {
+  for (; i < lines.size() && page.Entries.size() < std::size_t{kMaxEntries}; ++i) {
     if (lines[i].empty() || lines[i][0] == '[') break;
-    page.Entries.push_back(lines[i]);
+    // Kept as the current form will hold it once it is written.
+    page.Entries.push_back(TrimIniValue(lines[i]));
   }
 }
 
 int ReadSettings(const TIniFile& ini, WorkspaceState& state) {
   const int version = ini.ReadInteger("Main", "Version", 1);
-  const int pages = std::max(0, ini.ReadInteger("Main", "Pages", 0));
+  const int pages = std::clamp(ini.ReadInteger("Main", "Pages", 0), 0, kMaxPages);
   state.Pages.clear();
   for (int i = 1; i <= pages; ++i) {
     PalettePage page;
@@ -161,12 +178,16 @@ void LoadSettingsFile(const std::string& fileName, WorkspaceState& state) {
   TIniFile ini(fileName);
   const int version = ReadSettings(ini, state);
   if (version != 1) return;
-  // The old form is replaced at once: its sections go, the current form is written.
+  // The old form is replaced at once.
+  TurnIntoCurrentForm(ini, state);
+  ini.UpdateFile();
+}
+
+void TurnIntoCurrentForm(TIniFile& ini, const WorkspaceState& state) {
   ini.EraseSection("Main");
   const int oldPages = static_cast<int>(state.Pages.size());
   for (int i = 1; i <= oldPages; ++i) ini.EraseSection(PageSection(i));
   WriteSettings(ini, state);
-  ini.UpdateFile();
 }
 
 void SaveSettingsFile(const std::string& fileName, const WorkspaceState& state) {

@@ -24,6 +24,9 @@ void ReadOldPage(const std::vector<std::string>& lines, const std::string& secti
 // Writes every key we own; keys we do not write stay as they are.
 void WriteSettings(TIniFile& ini, const WorkspaceState& state);
 
+// Erases the sections of the old form and writes the settings in the current form.
+void TurnIntoCurrentForm(TIniFile& ini, const WorkspaceState& state);
+
 // Start-up: reads the file (a missing file gives the defaults) and turns a
 // file in the old form into the current form at once.
 void LoadSettingsFile(const std::string& fileName, WorkspaceState& state);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "shapes/DrawClass.h"
+#include "tests/support/RoundTrip.h"
 
 // Shapes built in memory for the tests.
 
@@ -13,6 +14,3 @@ std::unique_ptr<TDrawClass> BrickShape();
 
 // Lines of a part file holding one section.
 std::vector<std::string> SectionLines(const std::string& name, const std::vector<std::string>& body);
-
-// Every field that is stored or copied compared, with a note of the first difference.
-std::string ShapeDifference(const TDrawClass& a, const TDrawClass& b);

@@ -94,14 +94,15 @@ TEST(ModelFile, UnknownLettersAreBoxesThatKeepTheirLetter) {
   EXPECT_EQ(r.pieces[3]->Variant, 0);
 }
 
-TEST(ModelFile, OnlyTheFirst255CharactersAfterTheLetterAreRead) {
+TEST(ModelFile, LongLinesAreReadWhole) {
   std::string line = "B 20 40 24 40 80 8 255 1 0 0 0 0 ";
-  line += std::string(256 - line.size(), 'p');  // the part name runs to character 256
+  line += std::string(256 - line.size(), 'p');  // the part name runs past character 256
   line += "q 7";
   auto r = Read({"= 70 30 10 0 0 1 1", line});
   ASSERT_EQ(r.pieces.size(), 1u);
-  EXPECT_EQ(r.pieces[0]->PartName.back(), 'p');
-  EXPECT_EQ(r.pieces[0]->Step, 0);
+  EXPECT_EQ(r.pieces[0]->PartName.back(), 'q');
+  EXPECT_EQ(r.pieces[0]->Step, 7);
+  EXPECT_EQ(FormatPieceLine(*r.pieces[0]), line);
 }
 
 TEST(ModelFile, HugeAndOddValuesStayWithinRange) {

@@ -69,6 +69,9 @@ TEST(PaletteEntry, GeneralEntriesTakeTheirSizesFromTheShape) {
   EXPECT_FALSE(CreatePaletteBlock("G parts.dat, nosuchsection", shapes));
   EXPECT_FALSE(CreatePaletteBlock("G nosuchfile.dat, stdblock", shapes));
   EXPECT_FALSE(CreatePaletteBlock("G parts.dat", shapes));
+  // Names become fields of a saved model line: no blank may split them.
+  EXPECT_EQ(ParsePaletteEntry("G parts.dat, my block").Kind, PaletteEntryKind::Invalid);
+  EXPECT_EQ(ParsePaletteEntry("2x4x3| brick  2x4 ").PartName, "brick__2x4");
 }
 
 TEST(PaletteEntry, ModelEntriesAndLabels) {
