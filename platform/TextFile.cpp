@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/Error.h"
@@ -136,48 +137,73 @@ int WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  std::string target = NativePath(path);
-  std::string temp = target + ".tmp~";
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0)
-    throw FileError(Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(errno)));
-  if (int error = WriteAll(fd, bytes)) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    int error = errno;
-    ::unlink(temp.c_str());
-    throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
-  }
-  // Keep the permissions of the file that is being replaced.
+namespace {
+
+// The file a path names: the target of a symbolic link rather than the link,
+// so that replacing the file keeps the link (a settings file linked from
+// elsewhere stays linked).
+std::string ResolvedTarget(const std::string& native) {
   struct stat st;
-  if (::stat(target.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
-  if (std::rename(temp.c_str(), target.c_str()) != 0) {
-    int error = errno;
+  if (::lstat(native.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return native;
+  char* real = ::realpath(native.c_str(), nullptr);
+  if (!real) return native;  // a dangling link: the link itself is replaced
+  std::string resolved = real;
+  std::free(real);
+  return resolved;
+}
+
+[[noreturn]] void Fail(const char* what, const std::string& path, int error) {
+  throw FileError(Format("%s \"%s\". %s", what, path.c_str(), std::strerror(error)));
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  const std::string target = ResolvedTarget(NativePath(path));
+  // A temporary file of its own beside the target, so the rename is atomic and
+  // nothing else that lies there is touched.
+  std::string temp = target + ".XXXXXX";
+  const int fd = ::mkstemp(&temp[0]);
+  if (fd < 0) Fail("Cannot create file", path, errno);
+  struct stat st;
+  mode_t mode = 0;
+  if (::stat(target.c_str(), &st) == 0) {
+    mode = st.st_mode & 07777;  // the permissions of the file being replaced
+  } else {
+    mode = ::umask(0);
+    ::umask(mode);
+    mode = 0666 & ~mode;
+  }
+  int error = WriteAll(fd, bytes);
+  if (!error && ::fchmod(fd, mode) != 0) error = errno;
+  if (!error && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && !error) error = errno;
+  if (!error && std::rename(temp.c_str(), target.c_str()) != 0) {
+    error = errno;
     ::unlink(temp.c_str());
-    throw FileError(Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(error)));
+    Fail("Cannot create file", path, error);
+  }
+  if (error) {
+    ::unlink(temp.c_str());
+    Fail("Write error on", path, error);
+  }
+  // The new name itself is made lasting too.
+  const std::string folder = FileFolder(target);
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
   }
 }
 
 void AppendTextLine(const std::string& path, const std::string& line) {
-  const std::string native = NativePath(path);
-  int fd = ::open(native.c_str(), O_RDWR | O_APPEND);
-  if (fd < 0)
-    throw FileError(Format("Cannot write to file \"%s\". %s", path.c_str(), std::strerror(errno)));
-  std::string bytes;
-  char last = '\n';
-  const off_t size = ::lseek(fd, 0, SEEK_END);
-  if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
-  if (last != '\n') bytes = "\r\n";
+  // The whole file is written anew, so a failed append cannot leave half a
+  // line behind; the bytes it held stay as they were.
+  std::string bytes = ReadFileBytes(path);
+  if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
   bytes += line;
   bytes += "\r\n";
-  int error = WriteAll(fd, bytes);
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error)
-    throw FileError(Format("Write error on \"%s\". %s", path.c_str(), std::strerror(error)));
+  WriteFileAtomically(path, bytes);
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
