@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/FileLocations.h"
@@ -39,9 +38,7 @@ TEST(FileLocations, AWritableBuildFolderKeepsEverythingBesideTheProgram) {
   const FileLocations f = FileLocations::Find(dir / "build", UserIn(dir), &Writable);
   EXPECT_FALSE(f.InUserFolders());
   EXPECT_EQ(f.SettingsFile(), dir / "build/Brikolo.ini");
-  EXPECT_EQ(f.MappingList(), dir / "build/bo2ld.lst");
   EXPECT_EQ(f.PartsFolders(), std::vector<std::string>{dir / "build/parts/"});
-  EXPECT_EQ(f.StartFolder(), dir / "build/");
   EXPECT_TRUE(f.CopyMissingDefaults().empty());
   EXPECT_FALSE(fs::exists(dir / "config"));
 }
@@ -99,29 +96,6 @@ TEST(FileLocations, DefaultsAreCopiedOnceWritableAndTheUsersOwnFilesWin) {
   EXPECT_EQ(f.FindDataFile("castle.lgo"), dir / "usr/share/brikolo/castle.lgo");
   WriteTextLines(f.DataFolder() + "castle.lgo", {});
   EXPECT_EQ(f.FindDataFile("castle.lgo"), dir / "data/brikolo/castle.lgo");
-}
-
-TEST(FileLocations, UserFoldersFollowTheEnvironment) {
-  const char* names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
-  std::string saved[3];
-  bool had[3];
-  for (int i = 0; i < 3; ++i) {
-    const char* v = std::getenv(names[i]);
-    had[i] = v != nullptr;
-    saved[i] = v ? v : "";
-  }
-  setenv("HOME", "/home/ann", 1);
-  setenv("XDG_CONFIG_HOME", "/cfg", 1);
-  setenv("XDG_DATA_HOME", "relative/ignored", 1);
-  const UserFolders user = UserFolders::FromEnvironment();
-  EXPECT_EQ(user.config, "/cfg/brikolo/");
-  EXPECT_EQ(user.data, "/home/ann/.local/share/brikolo/");
-  EXPECT_EQ(user.home, "/home/ann/");
-  for (int i = 0; i < 3; ++i)
-    if (had[i])
-      setenv(names[i], saved[i].c_str(), 1);
-    else
-      unsetenv(names[i]);
 }
 
 TEST(FileLocations, TheWriteTestLeavesNothingBehind) {
