@@ -33,6 +33,14 @@ void TBlockList::Delete(int index) {
   Take(index);
 }
 
+std::vector<std::unique_ptr<TBlock>> TBlockList::TakeAll() {
+  std::vector<std::unique_ptr<TBlock>> pieces;
+  pieces.reserve(items_.size());
+  for (TBlock* piece : items_) pieces.emplace_back(piece);
+  items_.clear();
+  return pieces;
+}
+
 void TBlockList::Clear() {
   for (TBlock* piece : items_) delete piece;
   items_.clear();

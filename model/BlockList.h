@@ -29,6 +29,8 @@ class TBlockList {
   std::unique_ptr<TBlock> Take(int index);  // removes without freeing
   void Delete(int index);                   // removes and frees
   void Clear();                             // frees every piece
+  // Every piece handed over in list order; the list is left empty.
+  std::vector<std::unique_ptr<TBlock>> TakeAll();
 
   // I must be painted after N in the given octant: I lies wholly on the
   // viewer's side of N along at least one axis.

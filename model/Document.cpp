@@ -13,6 +13,7 @@ void TDocument::NewModel(int octant, bool studs) {
   ModelList.Clear();
   CutList.Clear();
   ModelList.AddSorted(DefaultBaseplate(studs), octant);
+  History.Clear();
 }
 
 bool TDocument::SetZCutLevel(int level, int octant) {

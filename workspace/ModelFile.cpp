@@ -158,4 +158,5 @@ void PlaceCompleteModel(ModelReadResult& result, TDocument& document, int octant
   result.pieces.clear();
   document.GroupCounter = std::max(document.GroupCounter, result.highestGroup);
   document.ModelList.StepLimit = static_cast<std::int16_t>(result.highestStep);
+  document.History.Clear();  // a complete model starts a history of its own
 }

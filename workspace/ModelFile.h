@@ -70,5 +70,6 @@ ModelReadResult LoadCompleteModel(const std::string& fileName, class TDocument& 
                                   TShapeCache& shapes, int octant);
 
 // Puts the pieces of a complete model into the document's model list (which
-// the caller has emptied); GroupCounter and StepLimit follow the file.
+// the caller has emptied); GroupCounter and StepLimit follow the file, and the
+// history starts anew.
 void PlaceCompleteModel(ModelReadResult& result, class TDocument& document, int octant);

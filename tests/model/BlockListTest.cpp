@@ -8,20 +8,9 @@
 
 #include "model/BlockList.h"
 #include "model/Document.h"
+#include "tests/support/TestPieces.h"
 
 namespace {
-
-std::unique_ptr<TBlock> Box(int x, int y, int z, int sx, int sy, int sz, TColor c = 255) {
-  auto b = std::make_unique<TBlock>();
-  b->X = x;
-  b->Y = y;
-  b->Z = z;
-  b->SizeX = sx;
-  b->SizeY = sy;
-  b->SizeZ = sz;
-  b->Color = c;
-  return b;
-}
 
 // Whether the list order is a valid painter's order: no piece must be painted
 // after a later one.
