@@ -1,13 +1,14 @@
 #include "render/Carrying.h"
 
-#include "model/Bounds.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
+#include "model/Bounds.h"
+#include "model/ModelEdit.h"
 #include "platform/Canvas.h"
 #include "platform/Pointer.h"
+#include "render/LandingGuide.h"
 
 namespace {
 
@@ -18,7 +19,6 @@ constexpr float kTiny = 0.00001f;
 std::int32_t ToCoordinate(double value) {
   return static_cast<std::int32_t>(std::clamp(value, -1.0e9, 1.0e9));
 }
-
 
 // Down to the grid line at or below the value, on both sides of zero.
 std::int32_t SnapDown(std::int32_t value, int step) {
@@ -58,10 +58,6 @@ TCarrying::TCarrying(TDocument& document, TScene& scene)
     : document_(document), scene_(scene), rc_(scene.Context()) {}
 
 TCarrying::~TCarrying() = default;
-
-void TCarrying::Modified() {
-  if (ModelModified) ModelModified();
-}
 
 void TCarrying::MovePointerTo(int x, int y, int z) {
   if (Pointer) Pointer->MoveTo(rc_.view.ProjectPoint(x, y, z));
@@ -121,6 +117,7 @@ void TCarrying::Discard() {
   CarriedPiece.reset();
   CarryList.reset();
   CarryingSet = false;
+  pickUpStep_ = 0;
 }
 
 bool TCarrying::PositionCarried(int mouseX, int mouseY) {
@@ -179,22 +176,28 @@ bool TCarrying::PutDown() {
   TBlock* p = CarriedPiece.get();
   if (!p || p->Top() > document_.ZCutLevel) return false;
   const int octant = rc_.view.ViewOctant;
-  TBlockList& model = document_.ModelList;
+  // Putting down what a pick-up took out of the model makes that step a move.
+  TModelEdit edit(document_, "", OneShot ? pickUpStep_ : 0);
+  int count = 1;
   if (CarryingSet) {
-    model.AddOffsetCopies(*CarryList, p->X, p->Y, p->Z, octant);
+    TBlockList copies;
+    copies.AddOffsetCopies(*CarryList, p->X, p->Y, p->Z, octant);
+    count = copies.Count();
+    edit.InsertAll(copies.TakeAll(), octant);
     // The next copies form a group of their own. Every piece of a set that
     // stays carried shares one group, so the new number simply replaces it.
     ++document_.GroupCounter;
     for (int i = 0; i < CarryList->Count(); ++i) (*CarryList)[i]->Group = document_.GroupCounter;
   } else if (OneShot) {
-    model.AddSorted(std::move(CarriedPiece), octant);
+    edit.Insert(std::move(CarriedPiece), octant);
   } else {
     std::unique_ptr<TBlock> next = p->Clone();
-    model.AddSorted(std::move(CarriedPiece), octant);
+    edit.Insert(std::move(CarriedPiece), octant);
     CarriedPiece = std::move(next);
   }
-  Modified();
-  model.Resort(octant, rc_.switches.SkipCoveredStuds);
+  edit.Resort(octant, rc_.switches.SkipCoveredStuds);
+  edit.Rename(PiecesName(edit.Continued() ? "Move" : "Put down", count));
+  edit.Commit();
   if (OneShot) Discard();
   Redraw();
   if (Carrying())
@@ -218,8 +221,19 @@ void TCarrying::DrawCarried() {
   } else {
     CarriedPiece->Draw(*canvas, rc_);
   }
+  if (rc_.switches.LandingGuide) DrawLandingGuide(*canvas);
   if (scene_.DrawPictureFrame) scene_.DrawPictureFrame(*canvas);  // and comes back on top
   if (scene_.ScreenChanged) scene_.ScreenChanged();
+}
+
+int TCarrying::LandingHeight() const {
+  if (!CarriedPiece) return 0;
+  const TBlock& p = *CarriedPiece;
+  return document_.ModelList.MaxTopUnder(p.X, p.Y, p.SizeX, p.SizeY);
+}
+
+void TCarrying::DrawLandingGuide(Canvas& canvas) const {
+  if (CarriedPiece) LandingGuide::Draw(canvas, rc_.view, *CarriedPiece, LandingHeight());
 }
 
 void TCarrying::RedrawCarried() {
@@ -241,7 +255,6 @@ void TCarrying::TurnCarried() {
     CarriedPiece->Turn();
   } else {
     CarriedPiece->Turn();
-    Modified();
   }
   DrawCarried();
 }
@@ -273,4 +286,31 @@ void TCarrying::ApplyTransparent(bool transparent) {
   if (!CarriedPiece) return;
   CarriedPiece->Transparent = transparent;
   RedrawCarried();
+}
+
+bool TCarrying::Undo() {
+  // The pick-up of a move in progress is the last step; its pieces come back.
+  if (Carrying() && OneShot) {
+    Discard();
+    if (Pointer) Pointer->SetHidden(false);
+  }
+  const bool done = document_.History.Undo(rc_.view.ViewOctant).done;
+  AfterHistoryStep(done);
+  return done;
+}
+
+bool TCarrying::Redo() {
+  const bool done = document_.History.Redo(rc_.view.ViewOctant).done;
+  AfterHistoryStep(done);
+  return done;
+}
+
+void TCarrying::AfterHistoryStep(bool done) {
+  if (done) {
+    // Pieces that came or went change which studs are covered.
+    if (rc_.switches.SkipCoveredStuds) document_.ModelList.ComputeCover();
+    if (SelectionChanged) SelectionChanged();
+  }
+  Redraw();
+  DrawCarried();
 }

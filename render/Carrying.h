@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -29,8 +30,8 @@ struct MouseState {
 // Pieces are not dragged: one piece, or a set standing in for its bounding
 // box, is picked up, floats under the mouse and is put down with a click.
 // This object owns what is carried and answers the paint box's mouse. It
-// reports every change of the model through ModelModified; the caller keeps
-// the unsaved flag.
+// changes the model only through TModelEdit, so each change is a step of the
+// document's history: a move (pick-up and put-down) is one step.
 class TCarrying {
  public:
   TCarrying(TDocument& document, TScene& scene);
@@ -52,7 +53,6 @@ class TCarrying {
   bool TransparentPieces = false;  // "Transparent blocks" down
 
   // Hooks to the window; all may stay empty.
-  std::function<void()> ModelModified;
   std::function<int()> CurrentStep;                 // the toolbox's building step
   std::function<void(const TBlock&)> ShowCarried;   // the toolbox is told the carried piece
   std::function<void()> SelectionChanged;           // the toolbox follows the selection
@@ -75,12 +75,24 @@ class TCarrying {
   bool PositionCarried(int mouseX, int mouseY);
   // False when nothing is carried or its top would rise above the Z cut-off.
   bool PutDown();
+  // The carried image over the picture, and the landing guide over it while
+  // "Show landing guide" is on.
   void DrawCarried();
+  // The top of what lies under the carried piece's footprint (the ground: 0),
+  // where Safe positioning rests it.
+  int LandingHeight() const;
+  void DrawLandingGuide(Canvas& canvas) const;
   void TurnCarried();
   // "Select pointer mode": whatever is carried is dropped, not put down.
   void PointerMode();
   // Drops what is carried without a picture.
   void Discard();
+
+  // Undo and redo of the document's history, then a new picture. A move in
+  // progress is given up first, so that an undo takes back its pick-up; a
+  // piece or set being placed stays carried. False when there was nothing to do.
+  bool Undo();
+  bool Redo();
 
   // The current colour, "Studded blocks" and "Transparent blocks" reach the
   // carried piece at once; a swatch colour also reaches every piece of a set.
@@ -102,7 +114,7 @@ class TCarrying {
   void MouseUp();
 
  private:
-  void Modified();
+  void AfterHistoryStep(bool done);
   void Redraw() { scene_.RedrawPicture(); }
   void MovePointerTo(int x, int y, int z);
   void RedrawCarried();
@@ -117,6 +129,8 @@ class TCarrying {
   void CarryBoundingBox();
   void DragView(int x, int y);
 
+  // The step of the pick-up whose pieces are carried: their put-down continues it.
+  std::uint64_t pickUpStep_ = 0;
   TDocument& document_;
   TScene& scene_;
   RenderContext& rc_;

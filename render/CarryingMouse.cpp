@@ -3,7 +3,9 @@
 // toggle the studs of a piece, and turning the view by dragging.
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
+#include "model/ModelEdit.h"
 #include "platform/Pointer.h"
 #include "render/Carrying.h"
 
@@ -48,20 +50,26 @@ void TCarrying::MouseUp() {
 }
 
 void TCarrying::ChangePiece(TBlock& piece, const MouseState& state) {
-  if (state.Alt) {
-    piece.HasStuds = !piece.HasStuds;
-  } else {
-    if (state.Ctrl) {
-      piece.Turn();
+  {
+    TModelEdit edit(document_, "");
+    edit.Change(piece);
+    if (state.Alt) {
+      edit.Rename(PiecesName("Switch studs of", 1));
+      piece.HasStuds = !piece.HasStuds;
     } else {
-      piece.Color = CurrentColor;
-      piece.Transparent = TransparentPieces;
+      if (state.Ctrl) {
+        edit.Rename(PiecesName("Turn", 1));
+        piece.Turn();
+      } else {
+        edit.Rename(PiecesName("Recolour", 1));
+        piece.Color = CurrentColor;
+        piece.Transparent = TransparentPieces;
+      }
+      // A turned piece has a new footprint and a see-through one covers nothing:
+      // the order and the covers are worked out again before the next picture.
+      document_.ModelList.SortedOctant = -1;
     }
-    // A turned piece has a new footprint and a see-through one covers nothing:
-    // the order and the covers are worked out again before the next picture.
-    document_.ModelList.SortedOctant = -1;
   }
-  Modified();
   Redraw();
 }
 
@@ -90,10 +98,15 @@ void TCarrying::PickUp(int index, bool copy) {
     PickUpSet([group](const TBlock& p) { return p.Group == group; }, false);
     return;
   }
-  CarriedPiece = document_.ModelList.Take(index);
+  {
+    // The model keeps nothing of the piece until it is put down again; the
+    // history keeps the piece itself, and a copy is carried.
+    TModelEdit edit(document_, PiecesName("Pick up", 1));
+    CarriedPiece = edit.TakeToCarry(index);
+    pickUpStep_ = edit.Commit();
+  }
   CarryingSet = false;
   OneShot = true;
-  Modified();
   MovePointerTo(CarriedPiece->X, CarriedPiece->Y, CarriedPiece->Z);
   Redraw();
   DrawCarried();
@@ -105,22 +118,31 @@ bool TCarrying::PickUpSet(const std::function<bool(const TBlock&)>& matches, boo
   auto set = std::make_unique<TBlockList>();
   if (copy) ++document_.GroupCounter;
   std::int16_t lastStep = 0;
+  // Moving takes the pieces out of the model, a change even before they are
+  // put down again: the history keeps them (still selected, for an undo) and
+  // copies are carried.
+  std::optional<TModelEdit> edit;
+  if (!copy) edit.emplace(document_, "");
   for (int i = 0; i < model.Count();) {
     TBlock* piece = model[i];
     if (!matches(*piece)) {
       ++i;
       continue;
     }
-    piece->Selected = false;
     lastStep = std::max(lastStep, piece->Step);
     if (copy) {
+      piece->Selected = false;
       std::unique_ptr<TBlock> clone = piece->Clone();
       clone->Group = document_.GroupCounter;
       set->AddSorted(std::move(clone), octant);
       ++i;
     } else {
-      set->AddSorted(model.Take(i), octant);
+      set->AddSorted(edit->TakeToCarry(i), octant);
     }
+  }
+  if (edit) {
+    edit->Rename(PiecesName("Pick up", set->Count()));
+    pickUpStep_ = edit->Commit();
   }
   if (SelectionChanged) SelectionChanged();
   if (set->Empty()) return false;
@@ -129,8 +151,6 @@ bool TCarrying::PickUpSet(const std::function<bool(const TBlock&)>& matches, boo
   CarryList = std::move(set);
   CarryBoundingBox();
   OneShot = !copy;
-  // Taking pieces out of the model changes it even before they are put down again.
-  if (!copy) Modified();
   MovePointerTo(CarriedPiece->X, CarriedPiece->Y, CarriedPiece->Z);
   Redraw();
   DrawCarried();

@@ -14,6 +14,7 @@ struct DrawSwitches {
   StudStyle Studs = StudStyle::Fast;
   int DetailLevel = 0;               // 0 "No details", 1 decorations, 2 bitmaps
   bool SkipCoveredStuds = false;     // "Don't render covered studs"
+  bool LandingGuide = true;          // "Show landing guide" under a carried piece
   TColor SelectionColor = 0x0000FF;  // the Edit1 swatch
   TColor BlackSwatch = 0x333333;     // edBlack, also the resting pen
   TColor BlueSwatch = 0xCC0211;      // edBlue

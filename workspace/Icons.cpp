@@ -77,6 +77,22 @@ void CurvedArrow(QPainter& p, bool full) {
   Arrow(p, QPointF(12, 4), QPointF(16, 4.5), kGreen);
 }
 
+// A U-turn: up on the right, round over the top and down on the left with the
+// head (undo); mirrored it points forward again (redo).
+void UTurn(QPainter& p, bool mirrored) {
+  p.save();
+  if (mirrored) {
+    p.translate(kSize, 0);
+    p.scale(-1, 1);
+  }
+  p.setPen(QPen(kBlue, 2.5, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawLine(QPointF(19, 20), QPointF(19, 12));
+  p.drawArc(QRectF(5, 5, 14, 14), 0, 180 * 16);
+  Arrow(p, QPointF(5, 12), QPointF(5, 20), kBlue);
+  p.restore();
+}
+
 void Paint(QPainter& p, IconKind kind) {
   switch (kind) {
     case IconKind::Load:
@@ -197,6 +213,12 @@ void Paint(QPainter& p, IconKind kind) {
       p.drawPolygon(arrow);
       break;
     }
+    case IconKind::Undo:
+      UTurn(p, false);
+      break;
+    case IconKind::Redo:
+      UTurn(p, true);
+      break;
     default:
       break;
   }

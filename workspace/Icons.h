@@ -34,6 +34,8 @@ enum class IconKind {
   FrontRight,
   FrontView,
   Pointer,
+  Undo,
+  Redo,
 };
 
 QIcon MakeIcon(IconKind kind);

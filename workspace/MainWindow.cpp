@@ -67,6 +67,7 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   AddAboutButton(*this);
   BuildCarryControls();
   BuildPictureControls();
+  BuildHistoryControls();
   ConnectScene();
   ConnectCarrying();
   palette_ = new TPalettePanel(*this);
@@ -85,6 +86,7 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
 
 TMainWindow::~TMainWindow() {
   qApp->removeEventFilter(this);
+  document_.History.Changed = nullptr;
   FormDestroy();
 }
 

@@ -145,6 +145,8 @@ class TMainWindow : public QMainWindow {
   // fromSwatch: a colour field, which also recolours every piece of a carried set.
   void SetCurrentColor(TColor color, bool fromSwatch);
   void cbResolutionChange();
+  // "Show landing guide": where a carried piece will rest is outlined under it.
+  void SetLandingGuide(bool on);
 
   // ---- pictures and printing (MainWindowPictures.cpp)
   TPictureFrame& PictureFrame() { return pictureFrame_; }
@@ -172,6 +174,10 @@ class TMainWindow : public QMainWindow {
   void miGroupClick();  // "Make group"
   void miBreakClick();  // "Break group(s)"
   void pumOptionsPopup();
+
+  // ---- undo and redo (MainWindowHistory.cpp)
+  void UndoClick();  // Ctrl+Z
+  void RedoClick();  // Ctrl+Y, Ctrl+Shift+Z
 
   // ---- settings (MainWindowSettings.cpp)
   void ReadSettings();
@@ -218,6 +224,9 @@ class TMainWindow : public QMainWindow {
   void ReadSubassembly(const std::vector<std::string>& lines);
   TColor ButtonFaceColor() const;
   void BuildPictureControls();
+  void BuildHistoryControls();
+  // The history changed: the buttons, their hints and the unsaved flag follow.
+  void HistoryChanged();
   // The frame mode takes the paint box's mouse first; false when it is off.
   bool PictureFrameMouseDown(QMouseEvent* event);
   bool PictureFrameMouseMove(QMouseEvent* event);
@@ -273,7 +282,8 @@ class TMainWindow : public QMainWindow {
   QActionGroup *studQuality = nullptr, *detailLevel = nullptr;
   QComboBox *ComboBox1 = nullptr, *cbResolution = nullptr;
   QToolButton *btnPointer = nullptr, *btnPieceStuds = nullptr, *btnTransparent = nullptr;
-  QAction* mSafePos = nullptr;
+  QAction *mSafePos = nullptr, *mLandingGuide = nullptr;
+  QAction *mUndo = nullptr, *mRedo = nullptr;
   QListWidget* ListBox1 = nullptr;
   QToolButton *btnSavePic = nullptr, *btnPrint = nullptr;
 };

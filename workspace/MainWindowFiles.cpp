@@ -11,6 +11,7 @@
 
 #include "model/Document.h"
 #include "model/FieldScanner.h"
+#include "model/ModelEdit.h"
 #include "output/LDrawExport.h"
 #include "platform/Error.h"
 #include "platform/TextFile.h"
@@ -86,8 +87,9 @@ void TMainWindow::ClearModel() {
   ZLiftOff->setValue(ZLiftOff->maximum());
   document_.ZCutLevel = ZLiftOff->value();
   ShowZCutLevel();
+  // The new model, baseplate size included, is where its history starts.
+  document_.History.Clear();
   RedrawPicture();
-  state_.Unsaved = false;
 }
 
 void TMainWindow::btnClearClick() {
@@ -167,7 +169,6 @@ bool TMainWindow::LoadModel(const std::string& name, LoadMode mode) {
       ThickBase->setChecked(result.thickBase);
     }
     // The step filter of the advanced toolbox takes StepLimit once the toolbox exists.
-    state_.Unsaved = false;
   }
   RedrawPicture();
   ShowLineErrors(result.errors);
@@ -239,7 +240,7 @@ bool TMainWindow::SaveModel(FolderKind folder, bool selectedOnly) {
       ShowMessages(SaveLDrawFile(name, document_.ModelList, setup_.files.DataFolder()).problems);
     } else {
       SaveModelFile(name, document_.ModelList, CurrentHeader(), selectedOnly);
-      if (!selectedOnly) state_.Unsaved = false;
+      if (!selectedOnly) document_.History.MarkSaved();
     }
   } catch (const std::exception& e) {
     dialogs_->ShowMessage(e.what());
@@ -272,13 +273,14 @@ void TMainWindow::SizeBaseplate(bool redraw) {
     }
   }
   TBlockList& list = document_.ModelList;
+  TModelEdit edit(document_, "Baseplate size");
   TBlock* plate = nullptr;
   for (int i = 0; i < list.Count() && !plate; ++i)
-    if (list[i]->IsBaseplate) plate = list[i];
+    if (list[i]->IsBaseplate) plate = &edit.Change(*list[i]);
   if (!plate) {
     const int at =
-        list.AddSorted(std::make_unique<TBlock>(0, 0, 0, 0, 0, 0, 0xC0C0C0, true, true, false, ""),
-                       rc_.view.ViewOctant);
+        edit.Insert(std::make_unique<TBlock>(0, 0, 0, 0, 0, 0, 0xC0C0C0, true, true, false, ""),
+                    rc_.view.ViewOctant);
     plate = list[at];
   }
   const int sizeX = length, sizeY = width;
@@ -292,6 +294,7 @@ void TMainWindow::SizeBaseplate(bool redraw) {
   plate->Z = thick ? -24 : -8;
   // The plate's new extent may change its place in the drawing order.
   list.SortedOctant = 99;
+  edit.Commit();
   if (redraw) RedrawPicture();
 }
 

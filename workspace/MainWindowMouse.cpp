@@ -76,10 +76,13 @@ void TMainWindow::BuildCarryControls() {
           [this](bool down) { carrying_.ApplyTransparent(down); });
 
   connect(mSafePos, &QAction::toggled, this, [this](bool on) { carrying_.SafePositioning = on; });
+  mLandingGuide = AddMenuItem(pumOptions, "mLandingGuide", "Show landing guide", true);
+  mLandingGuide->setToolTip("Outline where a carried piece will come to rest");
+  mLandingGuide->setChecked(true);
+  connect(mLandingGuide, &QAction::toggled, this, [this](bool on) { SetLandingGuide(on); });
 }
 
 void TMainWindow::ConnectCarrying() {
-  carrying_.ModelModified = [this] { state_.Unsaved = true; };
   carrying_.ViewBars = [this] { return Positions(); };
   carrying_.SetView = [this](int rotX, int rotZ) { SetView(rotX, rotZ); };
   PaintBox1->MouseDown = [this](QMouseEvent* e) { PaintBox1MouseDown(e); };
@@ -138,6 +141,13 @@ bool TMainWindow::PlacePiece(std::unique_ptr<TBlock> piece) {
 
 void TMainWindow::SetCurrentColor(TColor color, bool fromSwatch) {
   carrying_.ApplyColor(color, fromSwatch);
+}
+
+void TMainWindow::SetLandingGuide(bool on) {
+  state_.Prefs.LandingGuide = on;
+  rc_.switches.LandingGuide = on;
+  if (mLandingGuide->isChecked() != on) mLandingGuide->setChecked(on);
+  if (carrying_.Carrying()) RedrawPicture();
 }
 
 void TMainWindow::cbResolutionChange() {

@@ -31,6 +31,7 @@ void TMainWindow::ApplyPreferences() {
   SetStudQuality(prefs.StudQual);
   SetDetailLevel(prefs.Details);
   SetShading(prefs.Shading);
+  SetLandingGuide(prefs.LandingGuide);
 }
 
 void TMainWindow::WriteSettings() {

@@ -137,6 +137,7 @@ int ReadSettings(const TIniFile& ini, WorkspaceState& state) {
   p.StudQual = ini.ReadInteger("State", "StudQual", 0);
   p.Details = ini.ReadInteger("State", "Details", 0);
   p.Shading = ini.ReadInteger("State", "Shading", 0) == 1;
+  p.LandingGuide = ini.ReadInteger("State", "LandingGuide", 1) == 1;
 
   if (version == 1) {
     const std::vector<std::string> lines = ini.Lines();
@@ -172,6 +173,7 @@ void WriteSettings(TIniFile& ini, const WorkspaceState& state) {
   ini.WriteInteger("State", "StudQual", p.StudQual);
   ini.WriteInteger("State", "Details", p.Details);
   ini.WriteInteger("State", "Shading", p.Shading ? 1 : 0);
+  ini.WriteInteger("State", "LandingGuide", p.LandingGuide ? 1 : 0);
 }
 
 void LoadSettingsFile(const std::string& fileName, WorkspaceState& state) {

@@ -25,6 +25,7 @@ struct Preferences {
   int StudQual = 0;  // 0 fast, 1 better, 2 best
   int Details = 0;   // 0 none, 1 decorations, 2 bitmaps
   bool Shading = false;
+  bool LandingGuide = true;  // "Show landing guide"
 };
 
 // The folders that the file dialogs remember, one per kind of dialog.

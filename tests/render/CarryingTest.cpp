@@ -8,8 +8,11 @@
 #include "platform/Pointer.h"
 #include "render/Carrying.h"
 #include "render/KeyTable.h"
+#include "render/LandingGuide.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/TestPieces.h"
 
 namespace {
 
@@ -28,7 +31,6 @@ struct CarryFixture {
   TScene scene{doc, rc};
   TCarrying carry{doc, scene};
   RecordingPointer pointer;
-  int modified = 0;
   ViewPositions bars;
   std::vector<ViewPositions> viewsSet;
 
@@ -36,7 +38,6 @@ struct CarryFixture {
     scene.Resize(400, 300, 0, 0);
     SetView(rotX, rotZ);
     carry.Pointer = &pointer;
-    carry.ModelModified = [this] { ++modified; };
     carry.ViewBars = [this] { return bars; };
     carry.SetView = [this](int x, int z) {
       bars.RotX = x;
@@ -54,13 +55,9 @@ struct CarryFixture {
 
   // A box in model units.
   TBlock* Add(int x, int y, int z, int sx, int sy, int sz, int group = 0) {
-    auto b = std::make_unique<TBlock>(0, 0, 0, 0, 0, 0, 0x00FF00, true, false, false, "3003");
-    b->X = x;
-    b->Y = y;
-    b->Z = z;
-    b->SizeX = sx;
-    b->SizeY = sy;
-    b->SizeZ = sz;
+    std::unique_ptr<TBlock> b = Box(x, y, z, sx, sy, sz, 0x00FF00);
+    b->HasStuds = true;
+    b->PartName = "3003";
     b->Group = group;
     TBlock* raw = b.get();
     doc.ModelList.AddSorted(std::move(b), rc.view.ViewOctant);
@@ -85,6 +82,7 @@ struct CarryFixture {
     return MouseState{shift, ctrl, alt, false, true};
   }
   int Count() const { return doc.ModelList.Count(); }
+  int Steps() const { return doc.History.UndoCount(); }
 };
 
 }  // namespace
@@ -184,7 +182,7 @@ TEST(Carrying, PutDownIsRefusedAboveTheCutOffAndRepeatsWithCopies) {
   EXPECT_FALSE(f.carry.PutDown());
   EXPECT_TRUE(f.carry.Carrying());
   EXPECT_EQ(f.Count(), 1);
-  EXPECT_EQ(f.modified, 0);
+  EXPECT_EQ(f.Steps(), 0);
 
   f.carry.CarriedPiece->Z = 0;
   TBlock* first = f.carry.CarriedPiece.get();
@@ -194,7 +192,7 @@ TEST(Carrying, PutDownIsRefusedAboveTheCutOffAndRepeatsWithCopies) {
   ASSERT_TRUE(f.carry.Carrying());                       // and a copy floats on
   EXPECT_NE(f.carry.CarriedPiece.get(), first);
   EXPECT_EQ(f.carry.CarriedPiece->Color, 0xFF0000u);
-  EXPECT_EQ(f.modified, 1);
+  EXPECT_EQ(f.Steps(), 1);
 }
 
 TEST(Carrying, ClicksSelectRecolourTurnAndToggleStudsButNeverSelectTheBaseplate) {
@@ -218,7 +216,7 @@ TEST(Carrying, ClicksSelectRecolourTurnAndToggleStudsButNeverSelectTheBaseplate)
   f.Press(f.Ground(-150, -70), CarryFixture::Left());
   EXPECT_FALSE(base->Selected);
   EXPECT_EQ(changes, 4);
-  EXPECT_EQ(f.modified, 0);
+  EXPECT_EQ(f.Steps(), 0);
 
   f.carry.CurrentColor = 0x123456;
   f.carry.TransparentPieces = true;
@@ -231,7 +229,7 @@ TEST(Carrying, ClicksSelectRecolourTurnAndToggleStudsButNeverSelectTheBaseplate)
   f.Press(f.TopOf(*loose), CarryFixture::Right(false, true));
   EXPECT_EQ(loose->SizeX, 40);
   EXPECT_EQ(loose->SizeY, 20);
-  EXPECT_EQ(f.modified, 3);
+  EXPECT_EQ(f.Steps(), 3);
 
   const int before = f.Count();
   f.carry.PointerMode();
@@ -252,7 +250,7 @@ TEST(Carrying, MovingASelectionCarriesItOnceAndPutsItBack) {
   EXPECT_EQ(f.carry.CarryList->Count(), 2);
   EXPECT_EQ(f.Count(), 2);  // baseplate and the unselected piece
   EXPECT_TRUE(f.carry.OneShot);
-  EXPECT_EQ(f.modified, 1);
+  EXPECT_EQ(f.Steps(), 1);
   EXPECT_EQ(f.carry.CarriedPiece->SizeX, 180);  // the bounding box
   EXPECT_EQ(f.carry.CarriedPiece->SizeZ, 30);   // exactly, not rounded to plates
   ASSERT_FALSE(f.pointer.moves.empty());
@@ -290,7 +288,7 @@ TEST(Carrying, CopyingASelectionLeavesTheSourcesAndMakesANewGroupPerPutDown) {
   EXPECT_FALSE(f.carry.OneShot);
   EXPECT_EQ(f.Count(), 3);
   EXPECT_FALSE(a->Selected || b->Selected);
-  EXPECT_EQ(f.modified, 0);  // nothing of the model changed yet
+  EXPECT_EQ(f.Steps(), 0);  // nothing of the model changed yet
 
   std::vector<int> groups;
   f.carry.SafePositioning = false;
@@ -330,15 +328,16 @@ TEST(Carrying, AGroupPickedUpAndDroppedByPointerModeLeavesTheModel) {
   EXPECT_FALSE(f.carry.CarryingSet);
   ASSERT_EQ(f.Count(), 2);
   EXPECT_EQ(f.doc.ModelList[1], loose);
-  EXPECT_GE(f.modified, 1);  // the loss must be saved or asked about
+  EXPECT_EQ(f.Steps(), 1);  // the loss can be undone, and must be saved or asked about
+  EXPECT_TRUE(f.doc.History.Modified());
 
   // A loose piece is carried alone, its step kept.
   loose->Step = 3;
   f.Press(f.TopOf(*loose), CarryFixture::Left(true));
   ASSERT_TRUE(f.carry.Carrying());
   EXPECT_FALSE(f.carry.CarryingSet);
-  EXPECT_EQ(f.carry.CarriedPiece.get(), loose);
-  EXPECT_EQ(loose->Step, 3);
+  EXPECT_EQ(f.carry.CarriedPiece->X, 0);
+  EXPECT_EQ(f.carry.CarriedPiece->Step, 3);
   EXPECT_EQ(f.pointer.moves.back(), f.rc.view.ProjectPoint(0, 40, 0));
 }
 
@@ -359,7 +358,7 @@ TEST(Carrying, TurningASetTurnsEachPieceAboutTheOrigin) {
   EXPECT_EQ(boxes[1], (std::array<int, 4>{0, 20, 20, 40}));
   EXPECT_EQ(f.carry.CarriedPiece->SizeX, 20);
   EXPECT_EQ(f.carry.CarriedPiece->SizeY, 60);
-  EXPECT_EQ(f.modified, 1);  // only the pick-up; turning what is carried changes no model piece
+  EXPECT_EQ(f.Steps(), 1);  // only the pick-up; turning what is carried changes no model piece
 }
 
 TEST(Carrying, DraggingWithShiftAndTheRightButtonTurnsTheViewAndWraps) {
@@ -460,4 +459,113 @@ TEST(CarryingKeys, EnterPutsDownWhereThePieceStandsAndEscapeDropsIt) {
   f.carry.CarriedKey(CarryKey(KeyName::Escape));
   EXPECT_FALSE(f.carry.Carrying());
   EXPECT_EQ(f.Count(), 2);
+}
+
+TEST(Carrying, UndoGivesUpAMoveInProgressAndKeepsAPlacementCarried) {
+  CarryFixture f;
+  TBlock* loose = f.Add(0, 40, 0, 20, 20, 24);
+  f.Press(f.TopOf(*loose), CarryFixture::Left(true));
+  ASSERT_TRUE(f.carry.Carrying());
+  EXPECT_EQ(f.doc.History.UndoName(), "Pick up 1 piece");
+  EXPECT_TRUE(f.carry.Undo());
+  EXPECT_FALSE(f.carry.Carrying());
+  EXPECT_GE(f.doc.ModelList.IndexOf(loose), 0);  // the piece itself is back
+  EXPECT_FALSE(f.doc.History.Modified());
+
+  // Picked up and put down elsewhere: one step, undone to the old place.
+  f.Press(f.TopOf(*loose), CarryFixture::Left(true));
+  f.carry.SafePositioning = false;
+  f.carry.CarriedPiece->X = 100;
+  ASSERT_TRUE(f.carry.PutDown());
+  EXPECT_EQ(f.Steps(), 1);
+  EXPECT_EQ(f.doc.History.UndoName(), "Move 1 piece");
+  EXPECT_LT(f.doc.ModelList.IndexOf(loose), 0);
+  f.carry.Undo();
+  EXPECT_GE(f.doc.ModelList.IndexOf(loose), 0);
+  EXPECT_EQ(loose->X, 0);
+  EXPECT_EQ(f.Count(), 2);
+
+  // Placing copies: an undo takes back the last one and the next stays carried.
+  f.carry.StartPlacement(f.Brick2x2());
+  for (int x : {-100, 100}) {
+    f.carry.CarriedPiece->X = x;
+    f.carry.PutDown();
+  }
+  EXPECT_EQ(f.doc.History.UndoName(), "Put down 1 piece");
+  EXPECT_TRUE(f.carry.Undo());
+  EXPECT_TRUE(f.carry.Carrying());
+  EXPECT_EQ(f.Count(), 3);
+  EXPECT_TRUE(f.carry.Redo());
+  EXPECT_EQ(f.Count(), 4);
+  EXPECT_FALSE(f.carry.Redo());
+}
+
+TEST(Carrying, TheLandingGuideOutlinesTheSurfaceBelowFromEveryView) {
+  const int views[][2] = {{70, 30}, {0, 0}, {45, 200}, {130, 120}, {90, 0}};
+  for (const auto& v : views) {
+    SCOPED_TRACE(std::to_string(v[0]) + "," + std::to_string(v[1]));
+    CarryFixture f(v[0], v[1]);
+    f.Add(0, 0, 0, 40, 40, 24);
+    f.Add(20, 0, 24, 40, 20, 24);  // the top at 48 under one half only
+    f.carry.SetCarried(f.Brick2x2());
+    TBlock& p = *f.carry.CarriedPiece;
+    struct Spot {
+      int x, y, z, surface;
+    };
+    // Over the stack, resting and lifted; over the baseplate; beside it on the ground.
+    for (const Spot s :
+         {Spot{20, 0, 48, 48}, Spot{20, 0, 80, 48}, Spot{-100, 0, 0, 0}, Spot{400, 400, 16, 0}}) {
+      p.X = s.x;
+      p.Y = s.y;
+      p.Z = s.z;
+      EXPECT_EQ(f.carry.LandingHeight(), s.surface);
+      RecordingCanvas canvas;
+      f.carry.DrawLandingGuide(canvas);
+      const auto outlines = canvas.Only(RecordingCanvas::Kind::Polyline);
+      const auto lines = canvas.Only(RecordingCanvas::Kind::Line);
+      ASSERT_EQ(outlines.size(), 2u);  // dark under, bright over
+      EXPECT_EQ(outlines[0].pen, LandingGuide::kShadowColor);
+      EXPECT_EQ(outlines[1].pen, LandingGuide::kLineColor);
+      const int corners[5][2] = {{0, 0}, {40, 0}, {40, 40}, {0, 40}, {0, 0}};
+      for (int i = 0; i < 5; ++i) {
+        const TPoint at =
+            f.rc.view.ProjectPoint(s.x + corners[i][0], s.y + corners[i][1], s.surface);
+        EXPECT_EQ(outlines[1].points[static_cast<std::size_t>(i)], at);
+        EXPECT_EQ(outlines[0].points[static_cast<std::size_t>(i)], (TPoint{at.x + 1, at.y + 1}));
+      }
+      if (s.z == s.surface) {
+        EXPECT_TRUE(lines.empty());
+        continue;
+      }
+      ASSERT_EQ(lines.size(), 8u);
+      for (int i = 0; i < 4; ++i) {
+        const auto& line = lines[static_cast<std::size_t>(4 + i)].points;
+        EXPECT_EQ(line[0], f.rc.view.ProjectPoint(s.x + corners[i][0], s.y + corners[i][1], s.z));
+        EXPECT_EQ(line[1], outlines[1].points[static_cast<std::size_t>(i)]);
+      }
+    }
+  }
+}
+
+TEST(Carrying, TheLandingGuideGoesWithTheCarriedImage) {
+  CarryFixture f;
+  auto guidePixels = [&f] {
+    int n = 0;
+    for (int y = 0; y < f.scene.ScreenImage.height(); ++y)
+      for (int x = 0; x < f.scene.ScreenImage.width(); ++x)
+        n += f.scene.ScreenImage.pixel(x, y) == LandingGuide::kLineColor;
+    return n;
+  };
+  TBlock* loose = f.Add(0, 40, 0, 40, 20, 24);
+  f.Press(f.TopOf(*loose), CarryFixture::Left(true));
+  EXPECT_GT(guidePixels(), 20);
+  f.rc.switches.LandingGuide = false;
+  f.scene.RestoreScreen();
+  f.carry.DrawCarried();
+  EXPECT_EQ(guidePixels(), 0);
+  f.rc.switches.LandingGuide = true;
+  f.carry.DrawCarried();
+  ASSERT_TRUE(f.carry.PutDown());
+  EXPECT_FALSE(f.carry.Carrying());
+  EXPECT_EQ(guidePixels(), 0);  // nothing of it stays behind
 }
