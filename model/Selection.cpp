@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "model/Document.h"
+#include "model/ModelEdit.h"
+
 int SelectedCount(const TBlockList& list) {
   int count = 0;
   for (int i = 0; i < list.Count(); ++i)
@@ -24,35 +27,42 @@ bool ClearSelection(TBlockList& list) {
   return any;
 }
 
-int DeleteSelected(TBlockList& list) {
+int DeleteSelected(TDocument& document) {
+  TBlockList& list = document.ModelList;
+  TModelEdit edit(document, "");
   int deleted = 0;
   for (int i = list.Count() - 1; i >= 0; --i) {
     if (!list[i]->Selected) continue;
-    list.Delete(i);
+    edit.Remove(i);
     ++deleted;
   }
+  edit.Rename(PiecesName("Delete", deleted));
   return deleted;
 }
 
-bool MakeGroup(TBlockList& list, int& groupCounter) {
+bool MakeGroup(TDocument& document) {
+  TBlockList& list = document.ModelList;
   if (SelectedCount(list) < 2) return false;
-  ++groupCounter;
+  const int group = ++document.GroupCounter;
+  TModelEdit edit(document, "Make group");
   for (int i = 0; i < list.Count(); ++i) {
     TBlock* piece = list[i];
     if (!piece->Selected) continue;
-    piece->Group = groupCounter;
+    edit.Change(*piece).Group = group;
     piece->Selected = false;
   }
   return true;
 }
 
-bool BreakGroups(TBlockList& list) {
+bool BreakGroups(TDocument& document) {
+  TBlockList& list = document.ModelList;
+  TModelEdit edit(document, "Break group(s)");
   bool changed = false;
   for (int i = 0; i < list.Count(); ++i) {
     TBlock* piece = list[i];
     if (!piece->Selected) continue;
     changed = changed || piece->Group != 0;
-    piece->Group = 0;
+    edit.Change(*piece).Group = 0;
     piece->Selected = false;
   }
   return changed;

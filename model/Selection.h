@@ -3,9 +3,13 @@
 
 #include "model/BlockList.h"
 
+class TDocument;
+
 // What the selection commands do to the pieces of a list: deselecting,
 // deleting, grouping, and the walk over the selected pieces that the
-// advanced toolbox uses. Each returns whether the model changed.
+// advanced toolbox uses. Each returns whether the model changed. Those that
+// change the model work on the document's ModelList, each as one step of its
+// history.
 
 int SelectedCount(const TBlockList& list);
 // The index of the first selected piece in list order, -1 when none is.
@@ -13,15 +17,16 @@ int FirstSelected(const TBlockList& list);
 
 // Esc: every piece is deselected; true when one was selected.
 bool ClearSelection(TBlockList& list);
-// Delete: every selected piece is freed; returns how many went.
-int DeleteSelected(TBlockList& list);
+// Delete: every selected piece goes (the history keeps it for an undo);
+// returns how many went.
+int DeleteSelected(TDocument& document);
 
 // "Make group": with at least two pieces selected, the group counter rises
 // by one and every selected piece takes it and is deselected.
-bool MakeGroup(TBlockList& list, int& groupCounter);
+bool MakeGroup(TDocument& document);
 // "Break group(s)": every selected piece leaves its group and is deselected;
 // the other pieces of those groups keep their number.
-bool BreakGroups(TBlockList& list);
+bool BreakGroups(TDocument& document);
 
 // Which group commands the options menu offers for the selection: none
 // without a selected piece; "Make group" with one; "Break group(s)" when the

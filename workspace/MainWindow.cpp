@@ -356,6 +356,9 @@ void TMainWindow::BuildMenus() {
   mSafePos = AddMenuItem(pumOptions, "mSafePos", "Safe positioning", true);
   mSafePos->setToolTip("ON to snap on top of other blocks");
   mSafePos->setChecked(true);
+  mLandingGuide = AddMenuItem(pumOptions, "mLandingGuide", "Show landing guide", true);
+  mLandingGuide->setToolTip("Outline where a carried piece will come to rest");
+  mLandingGuide->setChecked(true);
   mSkipCoveredStuds =
       AddMenuItem(pumOptions, "mSkipCoveredStuds", "Don't render covered studs", true);
   mSlowRender = AddMenuItem(pumOptions, "mSlowRender", "Slow rendering (piece by piece)", true);

@@ -6,13 +6,13 @@
 #include "workspace/MainWindow.h"
 
 void TMainWindow::miGroupClick() {
-  if (MakeGroup(document_.ModelList, document_.GroupCounter)) state_.Unsaved = true;
+  MakeGroup(document_);
   RefreshSelection();
   RedrawPicture();
 }
 
 void TMainWindow::miBreakClick() {
-  if (BreakGroups(document_.ModelList)) state_.Unsaved = true;
+  BreakGroups(document_);
   RefreshSelection();
   RedrawPicture();
 }

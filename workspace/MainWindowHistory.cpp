@@ -24,6 +24,10 @@ void TMainWindow::BuildHistoryControls() {
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   connect(mUndo, &QAction::triggered, this, [this] { UndoClick(); });
   connect(mRedo, &QAction::triggered, this, [this] { RedoClick(); });
+  // The keys come to the key table instead where the window's shortcuts do
+  // not reach (a palette floating on its own).
+  UndoKey = [this] { UndoClick(); };
+  RedoKey = [this] { RedoClick(); };
 
   // The buttons sit after "New model" on the main toolbar.
   QAction* before = nullptr;

@@ -281,12 +281,9 @@ void TMainWindow::ClearSelectedPieces() {
 }
 
 void TMainWindow::DeleteSelectedPieces() {
-  TBlockList& list = document_.ModelList;
-  if (DeleteSelected(list) > 0) {
-    state_.Unsaved = true;
-    // Studs that the deleted pieces covered are drawn again.
-    if (rc_.switches.SkipCoveredStuds) list.SortedOctant = 99;
-  }
+  // Studs that the deleted pieces covered are drawn again.
+  if (DeleteSelected(document_) > 0 && rc_.switches.SkipCoveredStuds)
+    document_.ModelList.SortedOctant = 99;
   RefreshSelection();
   RedrawPicture();
 }

@@ -76,13 +76,11 @@ void TMainWindow::BuildCarryControls() {
           [this](bool down) { carrying_.ApplyTransparent(down); });
 
   connect(mSafePos, &QAction::toggled, this, [this](bool on) { carrying_.SafePositioning = on; });
-  mLandingGuide = AddMenuItem(pumOptions, "mLandingGuide", "Show landing guide", true);
-  mLandingGuide->setToolTip("Outline where a carried piece will come to rest");
-  mLandingGuide->setChecked(true);
   connect(mLandingGuide, &QAction::toggled, this, [this](bool on) { SetLandingGuide(on); });
 }
 
 void TMainWindow::ConnectCarrying() {
+  carrying_.SelectionChanged = [this] { RefreshSelection(); };
   carrying_.ViewBars = [this] { return Positions(); };
   carrying_.SetView = [this](int rotX, int rotZ) { SetView(rotX, rotZ); };
   PaintBox1->MouseDown = [this](QMouseEvent* e) { PaintBox1MouseDown(e); };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/Document.h"
 #include "model/Selection.h"
 
 namespace {
@@ -21,14 +22,23 @@ void Fill(TBlockList& list, const std::vector<int>& groups, const std::vector<bo
 
 }  // namespace
 
-TEST(Selection, DeleteFreesOnlyTheSelectedAndEscapeDeselectsAll) {
-  TBlockList list;
+TEST(Selection, DeleteTakesOnlyTheSelectedAndEscapeDeselectsAll) {
+  TDocument doc;
+  TBlockList& list = doc.ModelList;
+  list.Clear();
   Fill(list, {0, 0, 0, 0}, {true, false, true, false});
-  EXPECT_EQ(DeleteSelected(list), 2);
+  EXPECT_EQ(DeleteSelected(doc), 2);
   ASSERT_EQ(list.Count(), 2);
   EXPECT_EQ(list[0]->X, 20);
   EXPECT_EQ(list[1]->X, 60);
-  EXPECT_EQ(DeleteSelected(list), 0);
+  EXPECT_EQ(doc.History.UndoName(), "Delete 2 pieces");
+  doc.History.Undo(0);  // both come back, still selected, at their places
+  ASSERT_EQ(list.Count(), 4);
+  EXPECT_TRUE(list[2]->Selected);
+  EXPECT_EQ(list[2]->X, 40);
+  doc.History.Redo(0);
+  EXPECT_EQ(DeleteSelected(doc), 0);
+  EXPECT_EQ(doc.History.UndoCount(), 1);
   list[1]->Selected = true;
   EXPECT_TRUE(ClearSelection(list));
   EXPECT_EQ(SelectedCount(list), 0);
@@ -36,26 +46,36 @@ TEST(Selection, DeleteFreesOnlyTheSelectedAndEscapeDeselectsAll) {
 }
 
 TEST(Selection, MakeGroupNeedsTwoPiecesAndBreakingKeepsTheOthersOfTheGroup) {
-  TBlockList list;
+  TDocument doc;
+  TBlockList& list = doc.ModelList;
+  list.Clear();
   Fill(list, {0, 0, 0}, {false, true, false});
-  int counter = 4;
-  EXPECT_FALSE(MakeGroup(list, counter));  // one piece: nothing changes
+  int& counter = doc.GroupCounter;
+  counter = 4;
+  EXPECT_FALSE(MakeGroup(doc));  // one piece: nothing changes
   EXPECT_EQ(counter, 4);
   EXPECT_TRUE(list[1]->Selected);
   EXPECT_EQ(list[1]->Group, 0);
 
   list[2]->Selected = true;
-  EXPECT_TRUE(MakeGroup(list, counter));
+  EXPECT_TRUE(MakeGroup(doc));
   EXPECT_EQ(counter, 5);
   EXPECT_EQ(list[1]->Group, 5);
   EXPECT_EQ(list[2]->Group, 5);
   EXPECT_EQ(SelectedCount(list), 0);
 
   list[2]->Selected = true;
-  EXPECT_TRUE(BreakGroups(list));
+  EXPECT_TRUE(BreakGroups(doc));
   EXPECT_EQ(list[2]->Group, 0);
   EXPECT_EQ(list[1]->Group, 5);
   EXPECT_FALSE(list[2]->Selected);
+  EXPECT_EQ(doc.History.UndoName(), "Break group(s)");
+  doc.History.Undo(0);
+  doc.History.Undo(0);  // "Make group" taken back too
+  EXPECT_EQ(list[1]->Group, 0);
+  EXPECT_EQ(list[2]->Group, 0);
+  doc.History.Redo(0);
+  EXPECT_EQ(list[2]->Group, 5);
 }
 
 TEST(Selection, TheMenuOffersBreakingOnlyWhenTheFirstSelectedPieceIsGrouped) {

@@ -271,6 +271,7 @@ TEST_F(KeysTest, OptionsMenuHoldsItsItemsInOrderAndGroupsFollowTheSelection) {
                                              "Better studs (slow!)",
                                              "Best studs (real slow!!!)",
                                              "Safe positioning",
+                                             "Show landing guide",
                                              "Don't render covered studs",
                                              "Slow rendering (piece by piece)",
                                              "Restore background color",
