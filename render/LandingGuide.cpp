@@ -1,19 +1,24 @@
 #include "render/LandingGuide.h"
 
+#include <algorithm>
+
 #include "model/Bounds.h"
 
 void LandingGuide::Draw(Canvas& canvas, const TView& view, const TBlock& carried, int surfaceZ) {
   const std::int32_t x0 = carried.X, y0 = carried.Y;
   const std::int32_t x1 = Clamp32(carried.Right()), y1 = Clamp32(carried.Back());
   const std::int32_t corners[4][2] = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+  // The lines run from the higher of the piece's bottom and the surface down to the ground.
+  const int high = std::max(carried.Z, surfaceZ);
+  const int low = std::min({carried.Z, surfaceZ, kGround});
   TPoint outline[5];
-  TPoint bottom[4];
+  TPoint upper[4], lower[4];
   for (int i = 0; i < 4; ++i) {
     outline[i] = view.ProjectPoint(corners[i][0], corners[i][1], surfaceZ);
-    bottom[i] = view.ProjectPoint(corners[i][0], corners[i][1], carried.Z);
+    upper[i] = view.ProjectPoint(corners[i][0], corners[i][1], high);
+    lower[i] = view.ProjectPoint(corners[i][0], corners[i][1], low);
   }
   outline[4] = outline[0];
-  const bool lifted = carried.Z != surfaceZ;
 
   const TColor oldPen = canvas.penColor();
   const PenMode oldMode = canvas.penMode();
@@ -24,11 +29,9 @@ void LandingGuide::Draw(Canvas& canvas, const TView& view, const TBlock& carried
     TPoint shifted[5];
     for (int i = 0; i < 5; ++i) shifted[i] = {outline[i].x + d, outline[i].y + d};
     canvas.polyline(shifted, 5);
-    if (lifted)
-      for (int i = 0; i < 4; ++i) {
-        // The end point of a line is left out: the outline draws it.
-        canvas.line(bottom[i].x + d, bottom[i].y + d, outline[i].x + d, outline[i].y + d);
-      }
+    if (high != low)
+      for (int i = 0; i < 4; ++i)
+        canvas.line(upper[i].x + d, upper[i].y + d, lower[i].x + d, lower[i].y + d);
   }
   canvas.setPenColor(oldPen);
   canvas.setPenMode(oldMode);
