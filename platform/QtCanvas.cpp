@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "platform/PixelRaster.h"
+
 QColor ToQColor(TColor c) {
   return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
@@ -124,8 +126,31 @@ const QPoint* QtCanvas::ToQt(const TPoint* points, int count) {
   return scratch_.data();
 }
 
+bool QtCanvas::Direct() const {
+  return bitmap_ && mode_ == PenMode::Copy;
+}
+
+PixelTarget QtCanvas::Pixels() {
+  return PixelTarget{bitmap_->raw(), bitmap_->width(), bitmap_->height()};
+}
+
 void QtCanvas::polygon(const TPoint* points, int count) {
   if (!painter_.isActive() || count <= 0) return;
+  // Solid and hollow polygons, nearly all there are, go straight into the pixels.
+  if (Direct() && style_ != BrushStyle::DiagCross && FillDrawnDirectly(points, count)) {
+    if (style_ == BrushStyle::Solid)
+      FillPolygonPixels(Pixels(), points, count, Bitmap::ToRaw(brush_));
+    if (StrokeDrawnDirectly(points, count, true, bitmap_->width(), bitmap_->height())) {
+      StrokePathPixels(Pixels(), points, count, true, Bitmap::ToRaw(pen_));
+    } else {
+      // The painter clips outlines that leave the picture in its own way.
+      ApplyPen();
+      painter_.setBrush(Qt::NoBrush);
+      brushDirty_ = true;
+      painter_.drawPolygon(ToQt(points, count), count, Qt::OddEvenFill);
+    }
+    return;
+  }
   ApplyPen();
   ApplyBrush();
   painter_.drawPolygon(ToQt(points, count), count, Qt::OddEvenFill);
@@ -133,6 +158,10 @@ void QtCanvas::polygon(const TPoint* points, int count) {
 
 void QtCanvas::polyline(const TPoint* points, int count) {
   if (!painter_.isActive() || count <= 0) return;
+  if (Direct() && StrokeDrawnDirectly(points, count, false, bitmap_->width(), bitmap_->height())) {
+    StrokePathPixels(Pixels(), points, count, false, Bitmap::ToRaw(pen_));
+    return;
+  }
   ApplyPen();
   painter_.drawPolyline(ToQt(points, count), count);
 }
@@ -166,6 +195,10 @@ void QtCanvas::ellipse(int x1, int y1, int x2, int y2) {
 
 void QtCanvas::fillRect(const TRect& r) {
   if (!painter_.isActive() || r.width() <= 0 || r.height() <= 0) return;
+  if (Direct() && style_ == BrushStyle::Solid) {
+    FillRectPixels(Pixels(), r, Bitmap::ToRaw(brush_));
+    return;
+  }
   QRect rect(r.left, r.top, r.width(), r.height());
   switch (style_) {
     case BrushStyle::Solid:

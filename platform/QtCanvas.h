@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/PixelRaster.h"
 
 // The canvas over QPainter. It paints into a QImage (a Bitmap's pixels, the
 // screen image of a widget) or onto any other paint device such as a printer.
@@ -45,6 +46,9 @@ class QtCanvas : public Canvas {
   void ApplyBrush();
   QBrush HatchBrush();
   const QPoint* ToQt(const TPoint* points, int count);
+  // Solid and hollow drawing in copy mode on a bitmap goes straight into its pixels.
+  bool Direct() const;
+  PixelTarget Pixels();
 
   Bitmap* bitmap_ = nullptr;
   QImage image_;
