@@ -9,6 +9,22 @@
 enum class BrushStyle { Solid, Clear, DiagCross };
 enum class PenMode { Copy, Xor };
 
+class Canvas;
+
+// A small drawing that recurs at many places in one picture, such as a stud.
+// The key names everything its look depends on apart from the place and the
+// canvas's pen colour, brush colour and brush style.
+struct StampKey {
+  int values[8] = {};
+  friend bool operator==(const StampKey& a, const StampKey& b) {
+    for (int i = 0; i < 8; ++i)
+      if (a.values[i] != b.values[i]) return false;
+    return true;
+  }
+};
+// Draws the recurring drawing with its reference point at (x, y).
+using StampDraw = void (*)(Canvas& canvas, const void* context, int x, int y);
+
 // The drawing surface every piece paints on. Filled shapes take the brush and
 // are outlined with the pen (one pixel wide); rectangles and ellipses are given
 // by their bounding box with the right and bottom edge exclusive. Polygons fill
@@ -43,6 +59,15 @@ class Canvas {
   virtual void textOut(int x, int y, const std::string& text) = 0;
   virtual void draw(int x, int y, const Bitmap& source) = 0;
   virtual void stretchDraw(const TRect& target, const Bitmap& source) = 0;
+
+  // The drawing of `draw` at (x, y). `extent` is the box around its corners
+  // relative to the reference point (right and bottom exclusive). A canvas may
+  // draw it once per key, pen and brush and copy its pixels to later places;
+  // this one simply draws it.
+  virtual void stamp(const StampKey& /*key*/, const TRect& /*extent*/, int x, int y, StampDraw draw,
+                     const void* context) {
+    draw(*this, context, x, y);
+  }
 
   virtual int width() const = 0;
   virtual int height() const = 0;

@@ -252,6 +252,23 @@ void QtCanvas::stretchDraw(const TRect& target, const Bitmap& source) {
   painter_.drawImage(QRect(target.left, target.top, target.width(), target.height()), view);
 }
 
+void QtCanvas::stamp(const StampKey& key, const TRect& extent, int x, int y, StampDraw draw,
+                     const void* context) {
+  // A hatch is laid out from the picture's corner, so it does not repeat with the place.
+  if (!Direct() || style_ == BrushStyle::DiagCross) {
+    draw(*this, context, x, y);
+    return;
+  }
+  const Stamp& s = stamps_.Get(key, extent, pen_, brush_, style_, draw, context);
+  // Only where nothing of it is clipped does a copy set the pixels drawing would.
+  if (x + s.box.left < 0 || y + s.box.top < 0 || x + s.box.right > bitmap_->width() ||
+      y + s.box.bottom > bitmap_->height()) {
+    draw(*this, context, x, y);
+    return;
+  }
+  s.CopyTo(Pixels(), x, y);
+}
+
 int QtCanvas::width() const {
   return device_ ? device_->width() : 0;
 }

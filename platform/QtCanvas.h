@@ -6,6 +6,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/PixelRaster.h"
+#include "platform/StampCache.h"
 
 // The canvas over QPainter. It paints into a QImage (a Bitmap's pixels, the
 // screen image of a widget) or onto any other paint device such as a printer.
@@ -36,6 +37,8 @@ class QtCanvas : public Canvas {
   void textOut(int x, int y, const std::string& text) override;
   void draw(int x, int y, const Bitmap& source) override;
   void stretchDraw(const TRect& target, const Bitmap& source) override;
+  void stamp(const StampKey& key, const TRect& extent, int x, int y, StampDraw draw,
+             const void* context) override;
   int width() const override;
   int height() const override;
 
@@ -62,6 +65,7 @@ class QtCanvas : public Canvas {
   bool penDirty_ = true;
   bool brushDirty_ = true;
   std::vector<QPoint> scratch_;
+  StampCache stamps_;
 };
 
 QColor ToQColor(TColor c);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "render/RenderContext.h"
 
@@ -63,20 +64,39 @@ void BestStud(Canvas& canvas, const RenderContext& rc, int a, int b) {
   canvas.ellipse(ta - rx, tb - ry, ta + rx + 1, tb + ry + 1);
 }
 
+void StudAt(Canvas& canvas, const void* context, int a, int b) {
+  const RenderContext& rc = *static_cast<const RenderContext*>(context);
+  if (rc.switches.Studs == StudStyle::Better)
+    BetterStud(canvas, rc, a, b);
+  else
+    FastStud(canvas, rc, a, b);
+}
+
 }  // namespace
 
 void DrawStud(Canvas& canvas, const RenderContext& rc, int a, int b) {
-  switch (rc.switches.Studs) {
-    case StudStyle::Better:
-      BetterStud(canvas, rc, a, b);
-      break;
-    case StudStyle::Best:
-      BestStud(canvas, rc, a, b);
-      break;
-    default:
-      FastStud(canvas, rc, a, b);
-      break;
+  if (rc.switches.Studs == StudStyle::Best) {
+    BestStud(canvas, rc, a, b);
+    return;
   }
+  // Within one picture every stud of a style and colour looks the same, so
+  // the canvas may draw it once and copy it.
+  const TView& v = rc.view;
+  const int rx = std::max(std::abs(v.StudRadiusX), std::abs(v.StudHalfX));
+  const int ry = std::max(std::abs(v.StudRadiusY), std::abs(v.StudHalfY));
+  StampKey key;
+  const int values[8] = {static_cast<int>(rc.switches.Studs == StudStyle::Better),
+                         v.StudRadiusX,
+                         v.StudRadiusY,
+                         v.StudHalfX,
+                         v.StudHalfY,
+                         v.StudRiseX,
+                         v.StudRiseY,
+                         0};
+  std::copy(values, values + 8, key.values);
+  const TRect extent{std::min(0, v.StudRiseX) - rx, std::min(0, v.StudRiseY) - ry,
+                     std::max(0, v.StudRiseX) + rx + 1, std::max(0, v.StudRiseY) + ry + 1};
+  canvas.stamp(key, extent, a, b, StudAt, &rc);
 }
 
 void DrawTubeOctagon(Canvas& canvas, const RenderContext& rc, int cx, int cy) {
