@@ -102,134 +102,67 @@ class Stroker {
   // segment of a closed path joins it.
   void LastPointOf(TPoint a, TPoint b) {
     lastX_ = lastY_ = INT_MIN;
-    int x1 = a.x * 64, y1 = a.y * 64, x2 = b.x * 64, y2 = b.y * 64;
-    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
-    if (dx < dy) {
-      const bool swapped = y1 > y2;
-      if (swapped) std::swap(y1, y2), std::swap(x1, x2);
-      const int xinc = Div16(x2 - x1, y2 - y1);
-      int x = x1 * 1024;
-      const int ys = (y1 + 32) >> 6, ye = (y2 + 32) >> 6;
-      if (ys == ye) return;
-      x += ((((y1 + 32) & ~0x3f) - y1 + (xinc > 0 ? 32 : 0)) * xinc) >> 6;
-      if (swapped) {
-        lastX_ = x >> 16, lastY_ = ys, lastDir_ = kBottomToTop;
-      } else {
-        lastX_ = (x + (ye - ys - 1) * xinc) >> 16, lastY_ = ye - 1, lastDir_ = kTopToBottom;
-      }
-      lastAxisAligned_ = std::abs(xinc) < (1 << 14);
-    } else {
-      if (!dx) return;
-      const bool swapped = x1 > x2;
-      if (swapped) std::swap(x1, x2), std::swap(y1, y2);
-      const int yinc = Div16(y2 - y1, x2 - x1);
-      int y = y1 * 1024;
-      const int xs = (x1 + 32) >> 6, xe = (x2 + 32) >> 6;
-      if (xs == xe) return;
-      y += ((((x1 + 32) & ~0x3f) - x1 + (yinc > 0 ? 32 : 0)) * yinc) >> 6;
-      if (swapped) {
-        lastX_ = xs, lastY_ = y >> 16, lastDir_ = kRightToLeft;
-      } else {
-        lastX_ = xe - 1, lastY_ = (y + (xe - xs - 1) * yinc) >> 16, lastDir_ = kLeftToRight;
-      }
-      lastAxisAligned_ = std::abs(yinc) < (1 << 14);
-    }
+    Segment(a, b, kNoCaps, false);
   }
 
-  // One segment along its major axis; false when it draws nothing.
-  bool Segment(TPoint a, TPoint b, int caps) {
-    int x1 = a.x * 64, y1 = a.y * 64, x2 = b.x * 64, y2 = b.y * 64;
-    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
-    int lx = lastX_, ly = lastY_;
-    if (dx < dy) {
-      int dir = kTopToBottom;
-      const bool swapped = y1 > y2;
-      if (swapped) {
-        std::swap(y1, y2), std::swap(x1, x2);
-        caps = SwapCaps(caps);
-        dir = kBottomToTop;
-      }
-      const int xinc = Div16(x2 - x1, y2 - y1);
-      int x = x1 * 1024;
-      if ((lastDir_ ^ kVerticalMask) == dir) caps |= swapped ? kCapEnd : kCapBegin;
-      if (caps & kCapBegin) y1 -= 32, x -= xinc >> 1;
-      if (caps & kCapEnd) y2 += 32;
-      int ys = (y1 + 32) >> 6, ye = (y2 + 32) >> 6;
-      if (ys == ye) return false;
-      x += ((((y1 + 32) & ~0x3f) - y1 + (xinc > 0 ? 32 : 0)) * xinc) >> 6;
-      int fx = x >> 16, fy = ys;
-      lx = (x + (ye - ys - 1) * xinc) >> 16, ly = ye - 1;
-      if (swapped) std::swap(fx, lx), std::swap(fy, ly);
-      const bool axisAligned = std::abs(xinc) < (1 << 14);
-      if (lastX_ > INT_MIN) {
-        if (fx == lastX_ && fy == lastY_) {  // the joint is drawn already
-          if (swapped)
-            --ye;
-          else
-            ++ys, x += xinc;
-        } else if (lastDir_ != dir &&
-                   ((axisAligned && lastAxisAligned_ && lastX_ != fx && lastY_ != fy) ||
-                    std::abs(lastX_ - fx) > 1 || std::abs(lastY_ - fy) > 1)) {  // a gap
-          if (swapped)
-            ++ye;
-          else
-            --ys, x -= xinc;
-        } else if (lastDir_ == dir && std::abs(lastX_ - fx) <= 1 && std::abs(lastY_ - fy) > 1) {
-          x += xinc >> 1;
-          lx = swapped ? x >> 16 : (x + (ye - ys - 1) * xinc) >> 16;
-        }
-      }
-      lastDir_ = dir, lastAxisAligned_ = axisAligned;
-      do {
-        Plot(x >> 16, ys);
-        x += xinc;
-      } while (++ys < ye);
-    } else {
-      if (!dx) return true;
-      int dir = kLeftToRight;
-      const bool swapped = x1 > x2;
-      if (swapped) {
-        std::swap(x1, x2), std::swap(y1, y2);
-        caps = SwapCaps(caps);
-        dir = kRightToLeft;
-      }
-      const int yinc = Div16(y2 - y1, x2 - x1);
-      int y = y1 * 1024;
-      if ((lastDir_ ^ kHorizontalMask) == dir) caps |= swapped ? kCapEnd : kCapBegin;
-      if (caps & kCapBegin) x1 -= 32, y -= yinc >> 1;
-      if (caps & kCapEnd) x2 += 32;
-      int xs = (x1 + 32) >> 6, xe = (x2 + 32) >> 6;
-      if (xs == xe) return false;
-      y += ((((x1 + 32) & ~0x3f) - x1 + (yinc > 0 ? 32 : 0)) * yinc) >> 6;
-      int fx = xs, fy = y >> 16;
-      lx = xe - 1, ly = (y + (xe - xs - 1) * yinc) >> 16;
-      if (swapped) std::swap(fx, lx), std::swap(fy, ly);
-      const bool axisAligned = std::abs(yinc) < (1 << 14);
-      if (lastX_ > INT_MIN) {
-        if (fx == lastX_ && fy == lastY_) {
-          if (swapped)
-            --xe;
-          else
-            ++xs, y += yinc;
-        } else if (lastDir_ != dir &&
-                   ((axisAligned && lastAxisAligned_ && lastX_ != fx && lastY_ != fy) ||
-                    std::abs(lastX_ - fx) > 1 || std::abs(lastY_ - fy) > 1)) {
-          if (swapped)
-            ++xe;
-          else
-            --xs, y -= yinc;
-        } else if (lastDir_ == dir && std::abs(lastX_ - fx) <= 1 && std::abs(lastY_ - fy) > 1) {
-          y += yinc >> 1;
-          ly = swapped ? y >> 16 : (y + (xe - xs - 1) * yinc) >> 16;
-        }
-      }
-      lastDir_ = dir, lastAxisAligned_ = axisAligned;
-      do {
-        Plot(xs, y >> 16);
-        y += yinc;
-      } while (++xs < xe);
+  // One segment, stepping along its major axis with the other coordinate in
+  // 16.16; false when it draws nothing. Joints and turns are judged on screen.
+  bool Segment(TPoint a, TPoint b, int caps, bool plot = true) {
+    const bool vertical = std::abs(b.x - a.x) < std::abs(b.y - a.y);
+    if (!vertical && a.x == b.x) return true;  // a point: nothing to step along
+    auto screen = [vertical](int major, int minor) {
+      return vertical ? TPoint{minor, major} : TPoint{major, minor};
+    };
+    int major1 = (vertical ? a.y : a.x) * 64, minor1 = (vertical ? a.x : a.y) * 64;
+    int major2 = (vertical ? b.y : b.x) * 64, minor2 = (vertical ? b.x : b.y) * 64;
+    const bool swapped = major1 > major2;
+    int dir = vertical ? kTopToBottom : kLeftToRight;
+    if (swapped) {
+      std::swap(major1, major2), std::swap(minor1, minor2);
+      caps = SwapCaps(caps);
+      dir = vertical ? kBottomToTop : kRightToLeft;
     }
-    lastX_ = lx, lastY_ = ly;
+    const int inc = Div16(minor2 - minor1, major2 - major1);
+    int minor = minor1 * 1024;
+    if ((lastDir_ ^ (vertical ? kVerticalMask : kHorizontalMask)) == dir)
+      caps |= swapped ? kCapEnd : kCapBegin;  // turning back: the joint is drawn again
+    if (caps & kCapBegin) major1 -= 32, minor -= inc >> 1;
+    if (caps & kCapEnd) major2 += 32;
+    int from = (major1 + 32) >> 6, to = (major2 + 32) >> 6;
+    if (from == to) return false;
+    minor += ((((major1 + 32) & ~0x3f) - major1 + (inc > 0 ? 32 : 0)) * inc) >> 6;
+    TPoint first = screen(from, minor >> 16);
+    TPoint last = screen(to - 1, (minor + (to - from - 1) * inc) >> 16);
+    if (swapped) std::swap(first, last);
+    const bool axisAligned = std::abs(inc) < (1 << 14);
+    if (lastX_ > INT_MIN) {
+      const int gapX = std::abs(lastX_ - first.x), gapY = std::abs(lastY_ - first.y);
+      if (gapX == 0 && gapY == 0) {  // the joint is drawn already
+        if (swapped)
+          --to;
+        else
+          ++from, minor += inc;
+      } else if (lastDir_ != dir && ((axisAligned && lastAxisAligned_ && gapX != 0 && gapY != 0) ||
+                                     gapX > 1 || gapY > 1)) {  // a pixel missing at the turn
+        if (swapped)
+          ++to;
+        else
+          --from, minor -= inc;
+      } else if (lastDir_ == dir && gapX <= 1 && gapY > 1) {
+        minor += inc >> 1;
+        last = screen(swapped ? from : to - 1,
+                      (swapped ? minor : minor + (to - from - 1) * inc) >> 16);
+      }
+    }
+    lastDir_ = dir, lastAxisAligned_ = axisAligned;
+    if (plot) {
+      do {
+        const TPoint p = screen(from, minor >> 16);
+        Plot(p.x, p.y);
+        minor += inc;
+      } while (++from < to);
+    }
+    lastX_ = last.x, lastY_ = last.y;
     return true;
   }
 
