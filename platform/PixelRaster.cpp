@@ -25,7 +25,7 @@ Edge MakeEdge(TPoint a, TPoint b) {
   // crossing starts half a pixel right and half a row down.
   const double slope = static_cast<double>(b.x - a.x) / static_cast<double>(b.y - a.y);
   e.slope = static_cast<int>(slope * 65536.0);
-  e.x0 = 32768 + (std::int64_t{a.x} << 16) + ((e.slope * 32768) >> 16);
+  e.x0 = 32768 + std::int64_t{a.x} * 65536 + ((e.slope * 32768) >> 16);
   return e;
 }
 
