@@ -56,12 +56,10 @@ void LDrawThisView(const LDrawViewerSettings& settings, TBlockList& list,
   const LDrawViewCommand c =
       BuildLDrawViewCommand(settings, view, studs, background, paintWidth, paintHeight);
   SaveLDrawFile(c.testFile, list, listFolder);
-  const std::string previous = GetCurrentFolder();
-  SetCurrentFolder(c.folder);
-  const ProcessResult started =
-      StartProgram(c.commandLine, std::string(), ShowWindow::Maximized, false);
-  if (!previous.empty()) SetCurrentFolder(previous);
-  if (!started.started)
-    throw BrikoloError(Format("Could not start \"%s\" (system error %d)",
-                              settings.LDrawProg.c_str(), started.errorNumber));
+  ProcessResult started;
+  {
+    CurrentFolderScope inLibrary(c.folder);
+    started = StartProgram(c.commandLine, std::string(), ShowWindow::Maximized, false);
+  }
+  if (!started.started) throw BrikoloError(CannotStartMessage(c.commandLine, started.errorNumber));
 }

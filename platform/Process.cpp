@@ -5,8 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <sstream>
+#include <thread>
 
 #include "platform/Error.h"
 #include "platform/TextFile.h"
@@ -65,22 +69,45 @@ int ReadExecError(int fd) {
   return n == static_cast<ssize_t>(sizeof error) ? error : 0;
 }
 
-int WaitFor(pid_t pid) {
+int WaitFor(pid_t pid, const std::function<void()>& whileWaiting) {
   int status = 0;
-  while (::waitpid(pid, &status, 0) < 0)
-    if (errno != EINTR) return -1;
+  if (whileWaiting) {
+    for (;;) {
+      const pid_t done = ::waitpid(pid, &status, WNOHANG);
+      if (done == pid) break;
+      if (done < 0 && errno != EINTR) return -1;
+      whileWaiting();
+      std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
+  } else {
+    while (::waitpid(pid, &status, 0) < 0)
+      if (errno != EINTR) return -1;
+  }
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
   return -1;
 }
 
-}  // namespace
+bool IsBareName(const std::string& name) {
+  return name.find_first_of("/\\") == std::string::npos;
+}
 
-ProcessResult StartProgram(const std::string& commandLine, const std::string& workingFolder,
-                           ShowWindow /*show*/, bool wait) {
+// A bare name found in one of the folders, or empty.
+std::string FindInFolders(const std::string& name, const std::vector<std::string>& folders) {
+  for (std::string folder : folders) {
+    if (folder.empty()) continue;
+    folder = NativePath(folder);
+    if (folder.back() != '/') folder += '/';
+    if (FileExists(folder + name)) return folder + name;
+  }
+  return std::string();
+}
+
+ProcessResult StartParts(std::vector<std::string> parts, const std::string& workingFolder,
+                         bool wait, const std::function<void()>& whileWaiting) {
   ProcessResult result;
   PreparedCommand c;
-  c.parts = SplitCommandLine(commandLine);
+  c.parts = std::move(parts);
   if (c.parts.empty()) {
     result.errorNumber = ENOENT;
     return result;
@@ -129,8 +156,63 @@ ProcessResult StartProgram(const std::string& commandLine, const std::string& wo
     return result;
   }
   result.started = true;
-  if (wait) result.exitCode = WaitFor(pid);
+  if (wait) result.exitCode = WaitFor(pid, whileWaiting);
   return result;
+}
+
+}  // namespace
+
+ProcessResult StartProgram(const std::string& commandLine, const std::string& workingFolder,
+                           ShowWindow /*show*/, bool wait,
+                           const std::function<void()>& whileWaiting) {
+  return StartParts(SplitCommandLine(commandLine), workingFolder, wait, whileWaiting);
+}
+
+std::string FindProgram(const std::string& name, const std::vector<std::string>& folders) {
+  if (name.empty()) return std::string();
+  if (!IsBareName(name)) return FileExists(name) ? NativePath(name) : std::string();
+  std::string found = FindInFolders(name, folders);
+  if (!found.empty()) return found;
+  const char* path = std::getenv("PATH");
+  std::istringstream dirs(path ? path : "");
+  std::string dir;
+  while (std::getline(dirs, dir, ':'))
+    if (!dir.empty() && FileExists(dir + "/" + name)) return dir + "/" + name;
+  return std::string();
+}
+
+std::string CannotStartMessage(const std::string& commandLine, int errorNumber) {
+  const std::vector<std::string> parts = SplitCommandLine(commandLine);
+  const std::string program = parts.empty() ? std::string() : parts[0];
+  return Format("Could not start \"%s\" (system error %d)", program.c_str(), errorNumber);
+}
+
+bool RunProgram(const std::string& commandLine, const std::string& folder, ShowWindow /*show*/,
+                bool wait, const RunHooks& hooks) {
+  std::vector<std::string> parts = SplitCommandLine(commandLine);
+  if (!parts.empty() && IsBareName(parts[0])) {
+    const std::string beside = FindInFolders(parts[0], hooks.programFolders);
+    if (!beside.empty()) parts[0] = beside;
+  }
+  if (wait && hooks.busy) hooks.busy(true);
+  const ProcessResult r = StartParts(std::move(parts), folder, wait, hooks.whileWaiting);
+  if (wait && hooks.busy) hooks.busy(false);
+  if (!r.started && hooks.showMessage)
+    hooks.showMessage(CannotStartMessage(commandLine, r.errorNumber));
+  return r.started;
+}
+
+CurrentFolderScope::CurrentFolderScope(const std::string& folder) : previous_(GetCurrentFolder()) {
+  SetCurrentFolder(folder);
+}
+
+CurrentFolderScope::~CurrentFolderScope() {
+  if (previous_.empty()) return;
+  try {
+    SetCurrentFolder(previous_);
+  } catch (const FileError&) {
+    // The folder went away meanwhile; there is nothing to return to.
+  }
 }
 
 std::string GetCurrentFolder() {

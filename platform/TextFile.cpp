@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "platform/Error.h"
 
@@ -40,6 +41,14 @@ std::string FileExtension(const std::string& path) {
 bool FileExists(const std::string& path) {
   struct stat st;
   return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void MakeFolders(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(NativePath(folder), error);
+  if (error)
+    throw FileError(
+        Format("Cannot create folder \"%s\". %s", folder.c_str(), error.message().c_str()));
 }
 
 std::vector<std::string> SplitLines(const std::string& bytes) {

@@ -18,6 +18,9 @@ bool FileExists(const std::string& path);
 // that files bring along (part files of a model, bitmaps of a shape, models
 // of the palette) must be plain.
 bool IsPlainFileName(const std::string& name);
+// Makes the folder and the folders above it that are missing. Raises
+// FileError with the system's message when one cannot be made.
+void MakeFolders(const std::string& folder);
 
 std::vector<std::string> SplitLines(const std::string& bytes);
 std::string JoinLines(const std::vector<std::string>& lines);  // every line ends in CR LF

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/IniFile.h"
+#include "platform/Process.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -111,6 +112,18 @@ void ReadOldPage(const std::vector<std::string>& lines, const std::string& secti
   }
 }
 
+ToolPaths ReadToolPaths(const TIniFile& ini) {
+  const ToolPaths defaults = ToolPaths::Defaults();
+  ToolPaths t;
+  t.LDrawLib = ini.ReadString("Main", "LDrawLib", defaults.LDrawLib);
+  t.LDrawProg = ini.ReadString("Main", "LDrawProg", defaults.LDrawProg);
+  t.LDrawTest = ini.ReadString("Main", "LDrawTest", defaults.LDrawTest);
+  t.L2PCmd = ini.ReadString("Main", "L2PCmd", defaults.L2PCmd);
+  t.L3PCmd = ini.ReadString("Main", "L3PCmd", defaults.L3PCmd);
+  t.PovRayEng = ini.ReadString("Main", "PovRayEng", defaults.PovRayEng);
+  return t;
+}
+
 int ReadSettings(const TIniFile& ini, WorkspaceState& state) {
   const int version = ini.ReadInteger("Main", "Version", 1);
   const int pages = std::clamp(ini.ReadInteger("Main", "Pages", 0), 0, kMaxPages);
@@ -122,15 +135,8 @@ int ReadSettings(const TIniFile& ini, WorkspaceState& state) {
     state.Pages.push_back(std::move(page));
   }
 
-  const ToolPaths defaults = ToolPaths::Defaults();
-  ToolPaths& t = state.Tools;
-  t.LDrawLib = ini.ReadString("Main", "LDrawLib", defaults.LDrawLib);
-  t.LDrawProg = ini.ReadString("Main", "LDrawProg", defaults.LDrawProg);
-  t.LDrawTest = ini.ReadString("Main", "LDrawTest", defaults.LDrawTest);
-  t.L2PCmd = ini.ReadString("Main", "L2PCmd", defaults.L2PCmd);
-  t.L3PCmd = ini.ReadString("Main", "L3PCmd", defaults.L3PCmd);
-  t.PovRayEng = ini.ReadString("Main", "PovRayEng", defaults.PovRayEng);
-  state.LDrawViewerFound = !FindLDrawViewer(t).empty();
+  state.Tools = ReadToolPaths(ini);
+  state.LDrawViewerFound = !FindLDrawViewer(state.Tools).empty();
 
   Preferences& p = state.Prefs;
   p.Hints = ini.ReadInteger("State", "Hints", 0) == 1;
@@ -205,13 +211,5 @@ std::string FindLDrawViewer(const ToolPaths& tools) {
   const std::string inside = folder + NativePath(tools.LDrawProg);
   if (FileExists(inside)) return inside;
   if (tools.LDrawProg.find_first_of("/\\") != std::string::npos) return std::string();
-  const char* path = std::getenv("PATH");
-  std::istringstream dirs(path ? path : "");
-  std::string dir;
-  while (std::getline(dirs, dir, ':')) {
-    if (dir.empty()) continue;
-    const std::string candidate = dir + "/" + tools.LDrawProg;
-    if (FileExists(candidate)) return candidate;
-  }
-  return std::string();
+  return FindProgram(tools.LDrawProg, {});
 }

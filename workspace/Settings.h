@@ -14,6 +14,10 @@ class TIniFile;
 // (1 old, 2 current). The old form is read from the file's lines.
 int ReadSettings(const TIniFile& ini, WorkspaceState& state);
 
+// The paths of the outside tools, this platform's defaults for keys the file
+// does not hold.
+ToolPaths ReadToolPaths(const TIniFile& ini);
+
 // One page in the current form: section with Title, Height, Scale, Count, Brick0...
 void ReadPage(const TIniFile& ini, const std::string& section, PalettePage& page);
 // One page in the old form: the "[Page%d]" line, a line "height scale", then
