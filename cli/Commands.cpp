@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 
+#include "cli/CommandSupport.h"
 #include "cli/LDrawConvert.h"
 #include "model/Bounds.h"
 #include "model/Document.h"
@@ -36,43 +37,18 @@ struct RenderOptions {
   int detail = 0;
 };
 
-int ParseInt(const std::string& text, const std::string& option) {
-  char* end = nullptr;
-  long v = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || v < -1000000 || v > 1000000)
-    throw UsageError{"bad value '" + text + "' for " + option};
-  return static_cast<int>(v);
-}
-
-void ParsePair(const std::string& text, char separator, const std::string& option, int& a, int& b) {
-  auto at = text.find(separator);
-  if (at == std::string::npos) throw UsageError{"bad value '" + text + "' for " + option};
-  a = ParseInt(text.substr(0, at), option);
-  b = ParseInt(text.substr(at + 1), option);
-}
-
-std::string NextValue(const std::vector<std::string>& args, std::size_t& i) {
-  if (i + 1 >= args.size()) throw UsageError{"option " + args[i] + " needs a value"};
-  return args[++i];
-}
-
 RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   RenderOptions o;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--size") {
-      ParsePair(NextValue(args, i), 'x', a, o.width, o.height);
-      if (o.width < 1 || o.height < 1 || o.width > 16000 || o.height > 16000)
-        throw UsageError{"bad value for --size"};
+      ParseSizeOption(NextValue(args, i), o.width, o.height);
     } else if (a == "--view") {
-      ParsePair(NextValue(args, i), ',', a, o.rotX, o.rotZ);
-      if (o.rotX < 0 || o.rotX > 180 || o.rotZ < 0 || o.rotZ > 360)
-        throw UsageError{"--view takes ROTX 0..180 and ROTZ 0..360"};
+      ParseViewOption(NextValue(args, i), o.rotX, o.rotZ);
       o.viewGiven = true;
     } else if (a == "--zoom") {
-      o.scaleBar = ParseInt(NextValue(args, i), a);
-      if (o.scaleBar < 1 || o.scaleBar > 80) throw UsageError{"--zoom takes 1..80"};
+      o.scaleBar = ParseZoomOption(NextValue(args, i));
       o.zoomGiven = true;
     } else if (a == "--offset") {
       ParsePair(NextValue(args, i), ',', a, o.offsetX, o.offsetY);
@@ -122,29 +98,6 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   return o;
 }
 
-std::string LowerExtension(const std::string& name) {
-  return LowerCase(FileExtension(name));
-}
-
-// Loads a complete model, reporting skipped lines; false when it cannot be read.
-bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shapes,
-                ModelReadResult& result) {
-  try {
-    result = LoadCompleteModel(file, document, shapes, 0);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "brikolo-cli: %s\n", error.what());
-    return false;
-  }
-  for (const LineError& e : result.errors)
-    std::fprintf(stderr, "%s:%d: %s (line skipped)\n", file.c_str(), e.lineNumber,
-                 e.message.c_str());
-  return true;
-}
-
-std::vector<std::string> PartsFolders() {
-  return FileLocations::ForRunningProgram().PartsFolders();
-}
-
 }  // namespace
 
 int RunRender(const std::vector<std::string>& args) {
@@ -158,17 +111,8 @@ int RunRender(const std::vector<std::string>& args) {
   ModelReadResult result;
   if (!LoadForCli(o.model, document, shapes, result)) return 1;
 
-  ViewPositions view;
   bool studsShown = true;
-  if (result.header) {
-    view.RotX = result.header->RotX;
-    view.RotZ = result.header->RotZ;
-    view.ScaleBar = result.header->ScaleBar;
-    view.OffsetX = result.header->OffsetX;
-    view.OffsetY = result.header->OffsetY;
-    studsShown = result.header->StudsShown;
-    view.Clamp();
-  }
+  ViewPositions view = ModelViewPositions(result, studsShown);
   if (o.viewGiven) {
     view.RotX = o.rotX;
     view.RotZ = o.rotZ;

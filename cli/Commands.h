@@ -8,6 +8,10 @@
 int RunRender(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
+// POV-Ray: the picture of a model through one of the two routes, and the
+// converter from the LDraw test file that the routes' scripts run.
+int RunPov(const std::vector<std::string>& args);
+int RunPovScene(const std::vector<std::string>& args);
 
 // A usage error: an unknown option or a bad value.
 struct UsageError {
