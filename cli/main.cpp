@@ -14,7 +14,10 @@ const char* kUsage =
     "                          [--wireframe] [--studs fast|better|best] [--hide-studs]\n"
     "                          [--antialias] [--see-through-baseplate] [--detail 0|1|2]\n"
     "       brikolo-cli convert IN OUT [--program-dir DIR]\n"
-    "       brikolo-cli info MODEL\n";
+    "       brikolo-cli info MODEL\n"
+    "       brikolo-cli pov MODEL OUT.png [--route l2p|l3p] [--view ROTX,ROTZ] [--zoom SCALEBAR]\n"
+    "                          [--size WxH] [--ldraw-dir DIR]\n"
+    "       brikolo-cli pov-scene include|scene [--in LDRAWFILE] [--out FILE] [--ldraw-dir DIR]\n";
 
 }  // namespace
 
@@ -31,6 +34,8 @@ int main(int argc, char** argv) {
     if (command == "render") return RunRender(args);
     if (command == "convert") return RunConvert(args);
     if (command == "info") return RunInfo(args);
+    if (command == "pov") return RunPov(args);
+    if (command == "pov-scene") return RunPovScene(args);
     throw UsageError{"unknown command '" + command + "'"};
   } catch (const UsageError& error) {
     std::fprintf(stderr, "brikolo-cli: %s\n%s", error.message.c_str(), kUsage);
