@@ -11,6 +11,7 @@
 #include "output/PovConverter.h"
 #include "output/PovRoutes.h"
 #include "platform/Application.h"
+#include "platform/FileLocations.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "render/View.h"
@@ -19,8 +20,8 @@
 
 namespace {
 
-ToolPaths ProgramToolPaths() {
-  return ReadToolPaths(TIniFile(ProgramFolder() + "Brikolo.ini"));
+ToolPaths ProgramToolPaths(const FileLocations& files) {
+  return ReadToolPaths(TIniFile(files.SettingsFile()));
 }
 
 std::string InFolder(const std::string& folder, const std::string& name) {
@@ -83,7 +84,8 @@ void MovePicture(const std::string& from, const std::string& to) {
 int RunPov(const std::vector<std::string>& args) {
   const PovOptions o = ParsePovOptions(args);
   TDocument document;
-  TShapeCache shapes(PartsFolder());
+  const FileLocations files = FileLocations::ForRunningProgram();
+  TShapeCache shapes(files.PartsFolders());
   ModelReadResult result;
   if (!LoadForCli(o.model, document, shapes, result)) return 1;
 
@@ -98,14 +100,14 @@ int RunPov(const std::vector<std::string>& args) {
   view.SetAngles(positions.RotX, positions.RotZ);
   view.SetScaleBar(positions.ScaleBar);
 
-  const ToolPaths tools = ProgramToolPaths();
+  const ToolPaths tools = ProgramToolPaths(files);
   PovSettings settings{o.ldrawDir.empty() ? tools.LDrawLib : o.ldrawDir, tools.LDrawTest,
                        tools.L2PCmd, tools.L3PCmd,
                        // Without a window POV-Ray draws no picture on the screen.
                        tools.PovRayEng + " -D"};
   bool allStarted = true;
   RunHooks hooks;
-  hooks.programFolders = {ProgramFolder()};
+  hooks.programFolders = {files.ProgramFolder(), files.ShippedFolder()};
   hooks.showMessage = [&allStarted](const std::string& message) {
     std::fprintf(stderr, "brikolo-cli: %s\n", message.c_str());
     allStarted = false;
@@ -116,7 +118,7 @@ int RunPov(const std::vector<std::string>& args) {
     std::error_code ignored;
     std::filesystem::remove(picture, ignored);
     PovPicture size{o.width, o.height, true};
-    RenderWithPovRay(o.route, settings, document.ModelList, ProgramFolder(), view,
+    RenderWithPovRay(o.route, settings, document.ModelList, files.DataFolder(), view,
                      SystemButtonFaceColor(), size, hooks);
     if (!FileExists(picture)) {
       std::fprintf(stderr, "brikolo-cli: POV-Ray made no picture %s\n", picture.c_str());
@@ -151,14 +153,15 @@ int RunPovScene(const std::vector<std::string>& args) {
       positional[0] == "include" ? PovSceneForm::Include : PovSceneForm::Scene;
   // The routes pass no names: the model is the settings' test file in the
   // LDraw folder, the result goes beside it.
-  if (in.empty()) in = InFolder(ldrawDir, ProgramToolPaths().LDrawTest);
+  const FileLocations files = FileLocations::ForRunningProgram();
+  if (in.empty()) in = InFolder(ldrawDir, ProgramToolPaths(files).LDrawTest);
   if (out.empty())
     out = InFolder(ldrawDir, form == PovSceneForm::Include ? "test.inc" : "test.pov");
   try {
     std::vector<std::string> problems;
-    if (form == PovSceneForm::Include) problems = InstallPovIncludeFiles(ProgramFolder(), ldrawDir);
-    const PovConversion c =
-        ConvertLDrawFileToPov(in, ldrawDir, MappingListPath(ProgramFolder()), form, out);
+    if (form == PovSceneForm::Include)
+      problems = InstallPovIncludeFiles(files.ShippedFolder(), ldrawDir);
+    const PovConversion c = ConvertLDrawFileToPov(in, ldrawDir, files.MappingList(), form, out);
     problems.insert(problems.end(), c.problems.begin(), c.problems.end());
     for (const std::string& p : problems) std::fprintf(stderr, "brikolo-cli: %s\n", p.c_str());
     std::printf("%s: %d parts from the library, %d as pieces, %d left out\n", out.c_str(),

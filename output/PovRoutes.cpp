@@ -136,11 +136,11 @@ std::string PovSceneFile(PovRoute route, const PovSettings& settings) {
 }
 
 void RenderWithPovRay(PovRoute route, const PovSettings& settings, TBlockList& list,
-                      const std::string& programFolder, const TView& view, TColor background,
+                      const std::string& listFolder, const TView& view, TColor background,
                       const PovPicture& picture, const RunHooks& hooks) {
   const std::string testFile = PovTestFile(settings);
   MakeFolders(FileFolder(testFile));
-  SaveLDrawFile(testFile, list, programFolder);
+  SaveLDrawFile(testFile, list, listFolder);
 
   CurrentFolderScope inLibrary(settings.LDrawLib);
   RunAndWait(ConverterCommandLine(route, settings), settings.LDrawLib, ShowWindow::Minimized,

@@ -57,13 +57,13 @@ std::string ConverterCommandLine(PovRoute route, const PovSettings& settings);
 std::string PovTestFile(const PovSettings& settings);  // the LDraw test file
 std::string PovSceneFile(PovRoute route, const PovSettings& settings);
 
-// A whole route: exports the list into the test file (making its folder when
-// missing), runs the converter in LDrawLib and waits for it, writes or edits
-// the scene and starts POV-Ray there. The current folder is LDrawLib meanwhile
-// and is what it was afterwards, whatever happens. Raises FileError when the
+// A whole route: exports the list into the test file through the mapping
+// list in `listFolder` (making the test file's folder when missing), runs the converter in LDrawLib
+// and waits for it, writes or edits the scene and starts POV-Ray there. The current folder is
+// LDrawLib meanwhile and is what it was afterwards, whatever happens. Raises FileError when the
 // mapping list, the test file or the scene cannot be read or written; then no
 // further program is started. A program that cannot be started is shown
 // through the hooks and the route goes on.
 void RenderWithPovRay(PovRoute route, const PovSettings& settings, TBlockList& list,
-                      const std::string& programFolder, const TView& view, TColor background,
+                      const std::string& listFolder, const TView& view, TColor background,
                       const PovPicture& picture, const RunHooks& hooks);
