@@ -59,8 +59,8 @@ std::string PovTextureName(int code) {
 void AppendPovTexture(std::vector<std::string>& out, int code, const PovColour& c) {
   out.push_back("#declare " + PovTextureName(code) + " = texture {");
   const std::string rgb = PovNumber(c.red) + "," + PovNumber(c.green) + "," + PovNumber(c.blue);
-  out.push_back(c.transparent ? "pigment { rgbf <" + rgb + ",0.85> }"
-                              : "pigment { rgb <" + rgb + "> }");
+  out.push_back(c.transparent ? "pigment { srgbf <" + rgb + ",0.85> }"
+                              : "pigment { srgb <" + rgb + "> }");
   out.push_back(c.transparent ? "finish { BO_Finish reflection 0.1 }" : "finish { BO_Finish }");
   out.push_back("}");
 }

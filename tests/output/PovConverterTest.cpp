@@ -127,8 +127,8 @@ TEST(PovConverter, PartsFromTheLibraryOnceAndMappedPiecesAsBoxesWithStuds) {
   EXPECT_EQ(CountLines(l, "texture { Color4 } }"), 2u);  // the quad's halves
   // The library's colours: its LDConfig.ldr, and its see-through red.
   EXPECT_EQ(LineAfter(l, "#declare Color1 = texture {"),
-            "pigment { rgb <0.0627451,0.12549,0.188235> }");
-  EXPECT_EQ(LineAfter(l, "#declare Color36 = texture {").substr(0, 15), "pigment { rgbf ");
+            "pigment { srgb <0.0627451,0.12549,0.188235> }");
+  EXPECT_EQ(LineAfter(l, "#declare Color36 = texture {").substr(0, 16), "pigment { srgbf ");
   EXPECT_EQ(CountLines(l, "object { BO_Part1 matrix"), 2u);
   // The plate, turned: 40 across z, with its two studs.
   const std::size_t piece = IndexOf(l, "#declare BO_Piece1 = union {");
@@ -153,7 +153,7 @@ TEST(PovConverter, WithoutALibraryTheProgramsColoursAndTheSceneTheL3PRouteEdits)
   EXPECT_EQ(c.leftOut, 3);
   const std::vector<std::string>& l = c.lines;
   // The program's colours: 36 is its red made clear.
-  EXPECT_EQ(LineAfter(l, "#declare Color36 = texture {"), "pigment { rgbf <0.8,0,0,0.85> }");
+  EXPECT_EQ(LineAfter(l, "#declare Color36 = texture {"), "pigment { srgbf <0.8,0,0,0.85> }");
 
   TView view;
   view.SetAngles(90, 0);
