@@ -335,8 +335,8 @@ void TMainWindow::BuildMenus() {
   connect(mLDrawThisView, &QAction::triggered, this, [this] { LDrawThisViewClick(); });
   mPovL2P = AddMenuItem(pumOptions, "mPovL2P", "POV (via L2P)");
   mPovL3P = AddMenuItem(pumOptions, "mPovL3P", "POV (via L3P)");
-  mPovL2P->setEnabled(false);
-  mPovL3P->setEnabled(false);
+  connect(mPovL2P, &QAction::triggered, this, [this] { L2povClick(); });
+  connect(mPovL3P, &QAction::triggered, this, [this] { L3povClick(); });
   pumOptions->addSeparator();
   miGroup = AddMenuItem(pumOptions, "miGroup", "Make group");
   miBreak = AddMenuItem(pumOptions, "miBreak", "Break group(s)");

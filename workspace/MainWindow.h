@@ -18,6 +18,8 @@
 #include "workspace/ModelFile.h"
 #include "workspace/WorkspaceState.h"
 
+enum class PovRoute;
+
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -221,6 +223,9 @@ class TMainWindow : public QMainWindow {
   // Messages one after another; after the first few the rest may be skipped.
   void ShowMessages(const std::vector<std::string>& messages);
   void LDrawThisViewClick();
+  void L2povClick();
+  void L3povClick();
+  void PovClick(PovRoute route);
   void ReadSubassembly(const std::vector<std::string>& lines);
   TColor ButtonFaceColor() const;
   void BuildPictureControls();

@@ -2,10 +2,12 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "model/Document.h"
 #include "output/LDrawView.h"
+#include "output/PovRoutes.h"
 #include "platform/TextFile.h"
 #include "workspace/LightDialog.h"
 #include "workspace/MainWindow.h"
@@ -123,4 +125,29 @@ void TMainWindow::LDrawThisViewClick() {
   LDrawThisView(viewer, document_.ModelList, setup_.files.DataFolder(), rc_.view,
                 rc_.switches.Studs, scene_.BackgroundColor, PaintBox1->width(),
                 PaintBox1->height());
+}
+
+void TMainWindow::L2povClick() {
+  PovClick(PovRoute::L2P);
+}
+
+void TMainWindow::L3povClick() {
+  PovClick(PovRoute::L3P);
+}
+
+void TMainWindow::PovClick(PovRoute route) {
+  const ToolPaths& t = state_.Tools;
+  const PovSettings settings{t.LDrawLib, t.LDrawTest, t.L2PCmd, t.L3PCmd, t.PovRayEng};
+  RunHooks hooks;
+  hooks.programFolders = {setup_.files.ProgramFolder(), setup_.files.ShippedFolder()};
+  hooks.showMessage = [this](const std::string& message) { dialogs_->ShowMessage(message); };
+  // The window goes on painting while the converter runs, but takes no input.
+  hooks.whileWaiting = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+  hooks.busy = scene_.SetBusy;
+  try {
+    RenderWithPovRay(route, settings, document_.ModelList, setup_.files.DataFolder(), rc_.view,
+                     scene_.BackgroundColor, PovPicture{}, hooks);
+  } catch (const std::exception& e) {
+    dialogs_->ShowMessage(e.what());
+  }
 }

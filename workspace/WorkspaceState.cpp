@@ -21,7 +21,8 @@ ToolPaths ToolPaths::Defaults() {
   t.LDrawTest = "MODELS/TEST.DAT";
   t.L2PCmd = "l2pgo.sh";
   t.L3PCmd = "l3pgo.sh";
-  t.PovRayEng = "povray";
+  // POV-Ray's own window would close the moment the picture is done: keep it open.
+  t.PovRayEng = "povray +P";
 #endif
   return t;
 }
