@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
            libbenchmark-dev xvfb xauth \
-           dpkg-dev file desktop-file-utils shared-mime-info
+           dpkg-dev file desktop-file-utils shared-mime-info povray
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 EXAMPLE ?= $(BUILD)/examples/house.lgo
 
