@@ -35,18 +35,6 @@ void ParseSizeOption(const std::string& text, int& width, int& height) {
     throw UsageError{"bad value for --size"};
 }
 
-void ParseViewOption(const std::string& text, int& rotX, int& rotZ) {
-  ParsePair(text, ',', "--view", rotX, rotZ);
-  if (rotX < 0 || rotX > 180 || rotZ < 0 || rotZ > 360)
-    throw UsageError{"--view takes ROTX 0..180 and ROTZ 0..360"};
-}
-
-int ParseZoomOption(const std::string& text) {
-  const int scaleBar = ParseInt(text, "--zoom");
-  if (scaleBar < 1 || scaleBar > 80) throw UsageError{"--zoom takes 1..80"};
-  return scaleBar;
-}
-
 std::string LowerExtension(const std::string& name) {
   return LowerCase(FileExtension(name));
 }
@@ -69,7 +57,37 @@ std::vector<std::string> PartsFolders() {
   return FileLocations::ForRunningProgram().PartsFolders();
 }
 
-ViewPositions ModelViewPositions(const ModelReadResult& result, bool& studsShown) {
+namespace {
+
+void ParseViewOption(const std::string& text, int& rotX, int& rotZ) {
+  ParsePair(text, ',', "--view", rotX, rotZ);
+  if (rotX < 0 || rotX > 180 || rotZ < 0 || rotZ > 360)
+    throw UsageError{"--view takes ROTX 0..180 and ROTZ 0..360"};
+}
+
+int ParseZoomOption(const std::string& text) {
+  const int scaleBar = ParseInt(text, "--zoom");
+  if (scaleBar < 1 || scaleBar > 80) throw UsageError{"--zoom takes 1..80"};
+  return scaleBar;
+}
+
+}  // namespace
+
+bool ViewOptions::Parse(const std::vector<std::string>& args, std::size_t& i) {
+  if (args[i] == "--view") {
+    ParseViewOption(NextValue(args, i), rotX, rotZ);
+    viewGiven = true;
+  } else if (args[i] == "--zoom") {
+    scaleBar = ParseZoomOption(NextValue(args, i));
+    zoomGiven = true;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+ViewPositions ModelViewPositions(const ModelReadResult& result, const ViewOptions& options,
+                                 bool& studsShown) {
   ViewPositions view;
   studsShown = true;
   if (result.header) {
@@ -81,5 +99,10 @@ ViewPositions ModelViewPositions(const ModelReadResult& result, bool& studsShown
     studsShown = result.header->StudsShown;
     view.Clamp();
   }
+  if (options.viewGiven) {
+    view.RotX = options.rotX;
+    view.RotZ = options.rotZ;
+  }
+  if (options.zoomGiven) view.ScaleBar = options.scaleBar;
   return view;
 }

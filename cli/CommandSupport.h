@@ -17,10 +17,8 @@ void ParsePair(const std::string& text, char separator, const std::string& optio
 // The value after the option at i, moving i to it; raises UsageError when there is none.
 std::string NextValue(const std::vector<std::string>& args, std::size_t& i);
 
-// --size WxH, --view ROTX,ROTZ and --zoom SCALEBAR with their ranges.
+// --size WxH within its range.
 void ParseSizeOption(const std::string& text, int& width, int& height);
-void ParseViewOption(const std::string& text, int& rotX, int& rotZ);
-int ParseZoomOption(const std::string& text);
 
 // The extension of a file name in lower case.
 std::string LowerExtension(const std::string& name);
@@ -33,6 +31,15 @@ bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shape
 // The folders of the program's part files, in search order.
 std::vector<std::string> PartsFolders();
 
+// --view and --zoom, when given.
+struct ViewOptions {
+  bool viewGiven = false, zoomGiven = false;
+  int rotX = 70, rotZ = 30, scaleBar = 10;
+  // Reads the option at args[i] (moving i past its value); false when it is neither.
+  bool Parse(const std::vector<std::string>& args, std::size_t& i);
+};
+
 // The view the model file was saved with (the standard view when it has no
-// header), and whether it showed studs.
-ViewPositions ModelViewPositions(const ModelReadResult& result, bool& studsShown);
+// header) with the options over it, and whether the file showed studs.
+ViewPositions ModelViewPositions(const ModelReadResult& result, const ViewOptions& options,
+                                 bool& studsShown);

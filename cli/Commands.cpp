@@ -27,8 +27,9 @@ namespace {
 struct RenderOptions {
   std::string model, out;
   int width = 800, height = 600;
-  bool viewGiven = false, zoomGiven = false, offsetGiven = false;
-  int rotX = 70, rotZ = 30, scaleBar = 10, offsetX = 0, offsetY = 0;
+  ViewOptions view;
+  bool offsetGiven = false;
+  int offsetX = 0, offsetY = 0;
   bool backgroundGiven = false;
   TColor background = 0;
   bool shading = false, wireframe = false, hideStuds = false, antialias = false;
@@ -44,12 +45,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (a == "--size") {
       ParseSizeOption(NextValue(args, i), o.width, o.height);
-    } else if (a == "--view") {
-      ParseViewOption(NextValue(args, i), o.rotX, o.rotZ);
-      o.viewGiven = true;
-    } else if (a == "--zoom") {
-      o.scaleBar = ParseZoomOption(NextValue(args, i));
-      o.zoomGiven = true;
+    } else if (o.view.Parse(args, i)) {
     } else if (a == "--offset") {
       ParsePair(NextValue(args, i), ',', a, o.offsetX, o.offsetY);
       if (std::abs(o.offsetX) > 5000 || std::abs(o.offsetY) > 5000)
@@ -112,12 +108,7 @@ int RunRender(const std::vector<std::string>& args) {
   if (!LoadForCli(o.model, document, shapes, result)) return 1;
 
   bool studsShown = true;
-  ViewPositions view = ModelViewPositions(result, studsShown);
-  if (o.viewGiven) {
-    view.RotX = o.rotX;
-    view.RotZ = o.rotZ;
-  }
-  if (o.zoomGiven) view.ScaleBar = o.scaleBar;
+  ViewPositions view = ModelViewPositions(result, o.view, studsShown);
   if (o.offsetGiven) {
     view.OffsetX = o.offsetX;
     view.OffsetY = o.offsetY;

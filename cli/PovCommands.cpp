@@ -34,8 +34,7 @@ struct PovOptions {
   std::string model, out, ldrawDir;
   PovRoute route = PovRoute::L2P;
   int width = 320, height = 240;
-  bool viewGiven = false, zoomGiven = false;
-  int rotX = 70, rotZ = 30, scaleBar = 10;
+  ViewOptions view;
 };
 
 PovOptions ParsePovOptions(const std::vector<std::string>& args) {
@@ -49,12 +48,7 @@ PovOptions ParsePovOptions(const std::vector<std::string>& args) {
       o.route = v == "l2p" ? PovRoute::L2P : PovRoute::L3P;
     } else if (a == "--size") {
       ParseSizeOption(NextValue(args, i), o.width, o.height);
-    } else if (a == "--view") {
-      ParseViewOption(NextValue(args, i), o.rotX, o.rotZ);
-      o.viewGiven = true;
-    } else if (a == "--zoom") {
-      o.scaleBar = ParseZoomOption(NextValue(args, i));
-      o.zoomGiven = true;
+    } else if (o.view.Parse(args, i)) {
     } else if (a == "--ldraw-dir") {
       o.ldrawDir = NextValue(args, i);
     } else if (a.size() > 1 && a[0] == '-') {
@@ -90,12 +84,7 @@ int RunPov(const std::vector<std::string>& args) {
   if (!LoadForCli(o.model, document, shapes, result)) return 1;
 
   bool studsShown = true;
-  ViewPositions positions = ModelViewPositions(result, studsShown);
-  if (o.viewGiven) {
-    positions.RotX = o.rotX;
-    positions.RotZ = o.rotZ;
-  }
-  if (o.zoomGiven) positions.ScaleBar = o.scaleBar;
+  const ViewPositions positions = ModelViewPositions(result, o.view, studsShown);
   TView view;
   view.SetAngles(positions.RotX, positions.RotZ);
   view.SetScaleBar(positions.ScaleBar);
