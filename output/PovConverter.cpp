@@ -52,36 +52,19 @@ PovColour ColourOfCode(int code, bool useLibrary, LDrawLibrary& library) {
 }
 
 // A box grown point by point.
-struct Box {
-  bool empty = true;
-  double min[3] = {0, 0, 0}, max[3] = {0, 0, 0};
-  void Add(double x, double y, double z) {
-    const double p[3] = {x, y, z};
-    for (int i = 0; i < 3; ++i) {
-      if (empty || p[i] < min[i]) min[i] = p[i];
-      if (empty || p[i] > max[i]) max[i] = p[i];
-    }
-    empty = false;
-  }
-  // The eight corners of `inner` as `t` places them.
-  void AddPlaced(const LDrawBox& inner, const LDrawTransform& t) {
-    if (inner.empty) return;
-    for (int corner = 0; corner < 8; ++corner) {
-      const LDrawVector p{corner & 1 ? inner.max.x : inner.min.x,
-                          corner & 2 ? inner.max.y : inner.min.y,
-                          corner & 4 ? inner.max.z : inner.min.z};
-      const LDrawVector q = t.Apply(p);
-      Add(q.x, q.y, q.z);
-    }
-  }
-  double Middle(int axis) const { return (min[axis] + max[axis]) / 2; }
-};
+// The eight corners of `inner` as `t` places them.
+void AddPlaced(LDrawBox& box, const LDrawBox& inner, const LDrawTransform& t) {
+  if (inner.empty) return;
+  for (int corner = 0; corner < 8; ++corner)
+    box.Add(t.Apply({corner & 1 ? inner.max.x : inner.min.x, corner & 2 ? inner.max.y : inner.min.y,
+                     corner & 4 ? inner.max.z : inner.min.z}));
+}
 
 // The box of a stand-in piece; with its studs when `studs`.
-void AddPiece(Box& box, const FallbackPiece& p, bool studs) {
+void AddPiece(LDrawBox& box, const FallbackPiece& p, bool studs) {
   const double rise = studs && p.studs ? 4 : 0;
-  box.Add(p.centreX - p.sizeX / 2.0, p.topY - rise, p.centreZ - p.sizeZ / 2.0);
-  box.Add(p.centreX + p.sizeX / 2.0, p.topY + p.height, p.centreZ + p.sizeZ / 2.0);
+  box.Add({p.centreX - p.sizeX / 2.0, p.topY - rise, p.centreZ - p.sizeZ / 2.0});
+  box.Add({p.centreX + p.sizeX / 2.0, p.topY + p.height, p.centreZ + p.sizeZ / 2.0});
 }
 
 bool Invertible(const LDrawTransform& t) {
@@ -90,13 +73,6 @@ bool Invertible(const LDrawTransform& t) {
                      m[2] * (m[3] * m[7] - m[4] * m[6]);
   return std::fabs(det) > 1e-9;
 }
-
-// What one placed part is drawn with.
-struct Drawn {
-  std::string object;  // the declared name
-  bool piece = false;  // a stand-in: placed by translation only
-  FallbackPiece at;
-};
 
 class Converter {
  public:
@@ -109,6 +85,12 @@ class Converter {
   void Place(const LDrawPlacedPart& part);
   void Problem(const std::string& text) {
     if (problemSeen_.insert(text).second) result_.problems.push_back(text);
+  }
+  // The program's box grows by a box in LDraw units: x, y = -z, z up = -y.
+  void AddToProgramBox(const LDrawBox& ldraw) {
+    if (ldraw.empty) return;
+    program_.Add({ldraw.min.x, -ldraw.max.z, -ldraw.max.y});
+    program_.Add({ldraw.max.x, -ldraw.min.z, -ldraw.min.y});
   }
   void AppendHeader(PovSceneForm form, const std::string& title);
   void AppendModelInclude();
@@ -124,8 +106,8 @@ class Converter {
   std::map<std::string, std::string> meshOfPart_;  // library key -> declared name
   std::map<std::tuple<int, int, int, bool>, std::string> pieceOfShape_;
   std::vector<std::string> placed_;  // the object lines of the model
-  Box drawn_;                        // LDraw units, what the picture shows
-  Box program_;                      // the program's units: x, y, z up
+  LDrawBox drawn_;                   // LDraw units, what the picture shows
+  LDrawBox program_;                 // the program's units: x, y, z up
 };
 
 void Converter::Place(const LDrawPlacedPart& part) {
@@ -158,14 +140,11 @@ void Converter::Place(const LDrawPlacedPart& part) {
       known = meshOfPart_.emplace(key, name).first;
     }
     placed_.push_back(PovPlacedObject(known->second, t, colour));
-    drawn_.AddPlaced(g.bounds, t);
+    AddPlaced(drawn_, g.bounds, t);
     if (piece.Empty()) {
-      Box body;
-      body.AddPlaced(g.bodyBounds, t);
-      if (!body.empty) {
-        program_.Add(body.min[0], -body.max[2], -body.max[1]);
-        program_.Add(body.max[0], -body.min[2], -body.min[1]);
-      }
+      LDrawBox body;
+      AddPlaced(body, g.bodyBounds, t);
+      AddToProgramBox(body);
     }
     ++result_.fromLibrary;
   } else if (!piece.Empty()) {
@@ -191,11 +170,9 @@ void Converter::Place(const LDrawPlacedPart& part) {
   }
   colours_.insert(colour);
   if (!piece.Empty()) {
-    // The program's box of the piece: x, y = -z, z up = -y.
-    Box ldraw;
-    AddPiece(ldraw, piece, false);
-    program_.Add(ldraw.min[0], -ldraw.max[2], -ldraw.max[1]);
-    program_.Add(ldraw.max[0], -ldraw.min[2], -ldraw.min[1]);
+    LDrawBox box;
+    AddPiece(box, piece, false);
+    AddToProgramBox(box);
   }
 }
 
@@ -234,7 +211,7 @@ void Converter::AppendModelInclude() {
   std::vector<std::string>& out = result_.lines;
   long long middleZ = 0;
   if (!program_.empty) {
-    const long long low = std::llround(program_.min[2]), high = std::llround(program_.max[2]);
+    const long long low = std::llround(program_.min.z), high = std::llround(program_.max.z);
     middleZ = low + (high - low) / 2;
   }
   out.push_back("object { BO_Model");
@@ -253,15 +230,13 @@ void Converter::AppendModelInclude() {
 // further.
 void Converter::AppendModelScene() {
   std::vector<std::string>& out = result_.lines;
-  double middle[3] = {0, 0, 0}, radius = 100;
+  LDrawVector middle;
+  double radius = 100;
   if (!drawn_.empty) {
-    double sum = 0;
-    for (int axis = 0; axis < 3; ++axis) {
-      middle[axis] = drawn_.Middle(axis);
-      const double half = (drawn_.max[axis] - drawn_.min[axis]) / 2;
-      sum += half * half;
-    }
-    radius = std::max(std::sqrt(sum), 20.0);
+    const LDrawVector& a = drawn_.min;
+    const LDrawVector& b = drawn_.max;
+    middle = {(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2};
+    radius = std::max(std::hypot(b.x - a.x, b.y - a.y, b.z - a.z) / 2, 20.0);
   }
   const double distance = radius / std::sin(12.5 * 3.14159265358979 / 180);
   out.push_back("// Background:");
@@ -285,8 +260,7 @@ void Converter::AppendModelScene() {
   out.push_back("light_source { <1200,-1000,400> color rgb <1,1,1> }");
   out.push_back("light_source { <-900,-600,-900> color rgb <1,1,1> }");
   out.push_back("");
-  out.push_back("object { BO_Model translate " + PovVector(-middle[0], -middle[1], -middle[2]) +
-                " }");
+  out.push_back("object { BO_Model translate " + PovVector(-middle.x, -middle.y, -middle.z) + " }");
 }
 
 PovConversion Converter::Run(const LDrawModel& model, PovSceneForm form, const std::string& title) {
