@@ -107,8 +107,7 @@ void SwapSides(THistoryStep& step, TStepSide& leaving, TStepSide& arriving, TDoc
   bool placeExactly = exact && arriving.placesValid;
   for (std::size_t k = 0; k < arriving.pieces.size() && placeExactly; ++k) {
     const TBlock* piece = arriving.pieces[k];
-    const bool below = parked.count(piece) && piece->Top() <= doc.ZCutLevel;
-    placeExactly = below == (arriving.at[k] >= 0);
+    placeExactly = parked.count(piece) && (piece->Top() <= doc.ZCutLevel) == (arriving.at[k] >= 0);
   }
   if (placeExactly) {
     std::size_t k = 0, r = 0;

@@ -115,6 +115,9 @@ void TMainWindow::mNewmodelClick() {
   if (const std::optional<std::string> name = AskModelToLoad(
           *dialogs_, "Load a complete model", state_.Folder(FolderKind::LoadModel), openFileName_))
     LoadModel(*name, LoadMode::Complete);
+  // "No" gave the changes up only for a model that came in; a cancelled
+  // dialog or a file that cannot be read leaves them to be asked about again.
+  state_.Unsaved = document_.History.Modified();
 }
 
 void TMainWindow::mSubassemblyClick() {

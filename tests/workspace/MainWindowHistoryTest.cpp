@@ -119,6 +119,19 @@ TEST_F(MainWindowHistoryTest, TheUnsavedFlagFollowsTheHistoryAndTheLinesComeBack
   EXPECT_EQ(dialogs->questions.size(), 1u);
 }
 
+TEST_F(MainWindowHistoryTest, ChangesGivenUpForALoadThatNeverCameAreAskedAboutAgain) {
+  window->BSizeX->setText("20");
+  window->ApplyBaseplateSize();
+  for (const std::optional<std::string>& file :
+       {std::optional<std::string>(), std::optional<std::string>(folder + "missing.lgo")}) {
+    dialogs->answers = {DialogAnswer::No};
+    dialogs->files = {file};
+    window->mNewmodelClick();
+    EXPECT_EQ(document->ModelList[0]->SizeX, 400);
+    EXPECT_TRUE(window->State().Unsaved);
+  }
+}
+
 TEST_F(MainWindowHistoryTest, BaseplateSizeIsUndoneAndANewModelStartsAfresh) {
   window->BSizeX->setText("20");
   window->ApplyBaseplateSize();
