@@ -77,16 +77,19 @@ GroupCommands GroupCommandsFor(const TBlockList& list) {
   return c;
 }
 
-void ForEachSelected(TBlockList& list, SelectionWalk& walk,
-                     const std::function<void(TBlock&)>& action) {
+int ForEachSelected(TBlockList& list, SelectionWalk& walk,
+                    const std::function<void(TBlock&)>& action) {
   walk.MinX = walk.MinY = walk.MinZ = SelectionWalk::kNone;
+  int walked = 0;
   for (int i = 0; i < list.Count(); ++i) {
     TBlock* piece = list[i];
     if (!piece || !piece->Selected) continue;
     walk.LastSelected = i;
+    ++walked;
     if (action) action(*piece);
     walk.MinX = std::min(walk.MinX, piece->X);
     walk.MinY = std::min(walk.MinY, piece->Y);
     walk.MinZ = std::min(walk.MinZ, piece->Z);
   }
+  return walked;
 }

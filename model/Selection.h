@@ -46,6 +46,7 @@ struct SelectionWalk {
 };
 
 // Applies the action (when given) to every selected piece in list order and
-// lowers the minima by each piece as it is afterwards.
-void ForEachSelected(TBlockList& list, SelectionWalk& walk,
-                     const std::function<void(TBlock&)>& action = nullptr);
+// lowers the minima by each piece as it is afterwards; returns how many
+// pieces were selected.
+int ForEachSelected(TBlockList& list, SelectionWalk& walk,
+                    const std::function<void(TBlock&)>& action = nullptr);

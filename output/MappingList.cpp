@@ -75,6 +75,26 @@ void TMappingList::Append(const TLDrawRecord& record) {
     AppendTextLine(fileName_, FormatMappingLine(record));
 }
 
+void TMappingList::Replace(std::size_t index, const TLDrawRecord& record) {
+  if (index >= records_.size()) throw FileError(Format("No record %zu in the mapping list", index));
+  if (!fileName_.empty()) {
+    // The record's line is found again the way the list was read: data lines only.
+    std::vector<std::string> lines = ReadTextLines(fileName_);
+    std::size_t seen = 0, at = lines.size();
+    for (std::size_t i = 0; i < lines.size() && at == lines.size(); ++i) {
+      try {
+        if (ParseMappingLine(lines[i]) && seen++ == index) at = i;
+      } catch (const ConversionError&) {
+      }
+    }
+    if (at == lines.size())
+      throw FileError(Format("\"%s\" no longer holds record %zu", fileName_.c_str(), index + 1));
+    lines[at] = FormatMappingLine(record);
+    WriteTextLines(fileName_, lines);
+  }
+  records_[index] = record;
+}
+
 TMapping TMappingList::FindMapping(TBlock& piece, std::vector<std::string>& problems) {
   const bool general = piece.BlockType == 'G';
   const TLDrawRecord* byName = nullptr;

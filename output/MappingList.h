@@ -33,6 +33,14 @@ class TMappingList {
   // memory all the same.
   void Append(const TLDrawRecord& record);
 
+  // Stores the record in place of the one at the index and, for a list read
+  // from a file, writes the whole file again through a temporary file and a
+  // rename; every other line, comments included, stays as it was. Raises
+  // FileError with the system's message when the file cannot be read or
+  // written, or no longer holds that record; the list and the file then keep
+  // the old record.
+  void Replace(std::size_t index, const TLDrawRecord& record);
+
   // Finds the record of a piece (making a new one for a part name that the
   // list does not know yet) and gives the piece the record's LDraw name as
   // its PartName. A record line that cannot be appended to the file is added

@@ -71,6 +71,7 @@ TMainWindow::TMainWindow(TDocument& document, TShapeCache& shapes, const MainWin
   ConnectScene();
   ConnectCarrying();
   palette_ = new TPalettePanel(*this);
+  BuildAdvancedToolbox();
   qApp->installEventFilter(this);
 
   rc_.view.ViewScale = 1;

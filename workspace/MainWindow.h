@@ -35,6 +35,7 @@ class QToolBar;
 class QToolButton;
 class TDocument;
 class TPaintBox;
+class TAdvOptions;
 class TPalettePanel;
 class TShapeCache;
 class Printer;
@@ -169,8 +170,13 @@ class TMainWindow : public QMainWindow {
   void DeleteSelectedPieces();
   // Esc: nothing stays selected.
   void ClearSelectedPieces();
-  // The advanced toolbox follows every change of the selection.
+
+  // ---- the advanced toolbox (MainWindowToolbox.cpp)
+  // The toolbox follows every change of the selection.
   void RefreshSelection();
+  // "LDraw this view" (MainWindowMenus.cpp): the model exported into the
+  // viewer's test file and the viewer started.
+  void LDrawThisViewClick();
 
   // ---- groups (MainWindowGroups.cpp)
   void miGroupClick();  // "Make group"
@@ -205,6 +211,7 @@ class TMainWindow : public QMainWindow {
   void ConnectScene();
   void BuildCarryControls();
   void ConnectCarrying();
+  void BuildAdvancedToolbox();
   QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const QIcon& icon,
                          bool checkable = false);
   QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, bool checkable = false);
@@ -222,7 +229,6 @@ class TMainWindow : public QMainWindow {
   void ShowLineErrors(const std::vector<LineError>& errors);
   // Messages one after another; after the first few the rest may be skipped.
   void ShowMessages(const std::vector<std::string>& messages);
-  void LDrawThisViewClick();
   void L2povClick();
   void L3povClick();
   void PovClick(PovRoute route);
@@ -280,6 +286,7 @@ class TMainWindow : public QMainWindow {
   QMenu *pumLoad = nullptr, *pumSave = nullptr, *pumOptions = nullptr;
   QAction *mSaveSelected = nullptr, *mLDrawThisView = nullptr, *mHints = nullptr;
   QAction* Advancedtoolbox1 = nullptr;
+  TAdvOptions* AdvOptions = nullptr;  // a tool window of its own, hidden at first
   // Shown in their place; the POV-Ray routes enable and connect them.
   QAction *mPovL2P = nullptr, *mPovL3P = nullptr;
   QAction *miGroup = nullptr, *miBreak = nullptr;

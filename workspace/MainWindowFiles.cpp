@@ -15,6 +15,7 @@
 #include "output/LDrawExport.h"
 #include "platform/Error.h"
 #include "platform/TextFile.h"
+#include "workspace/AdvancedToolbox.h"
 #include "workspace/MainWindow.h"
 #include "workspace/PaintBox.h"
 #include "workspace/PalettePanel.h"
@@ -89,6 +90,7 @@ void TMainWindow::ClearModel() {
   ShowZCutLevel();
   // The new model, baseplate size included, is where its history starts.
   document_.History.Clear();
+  RefreshSelection();
   RedrawPicture();
 }
 
@@ -171,8 +173,10 @@ bool TMainWindow::LoadModel(const std::string& name, LoadMode mode) {
       BSizeY->setText(QString::number(result.baseSizeY));
       ThickBase->setChecked(result.thickBase);
     }
-    // The step filter of the advanced toolbox takes StepLimit once the toolbox exists.
+    // The step filter shows every step the file holds.
+    AdvOptions->SetStepFilter(document_.ModelList.StepLimit);
   }
+  RefreshSelection();
   RedrawPicture();
   ShowLineErrors(result.errors);
   return true;
@@ -241,6 +245,7 @@ bool TMainWindow::SaveModel(FolderKind folder, bool selectedOnly) {
     if (IsLDrawFileName(name)) {
       // The LDraw form holds the whole model, even when only a selection was asked for.
       ShowMessages(SaveLDrawFile(name, document_.ModelList, setup_.files.DataFolder()).problems);
+      AdvOptions->MappingListReloaded();
     } else {
       SaveModelFile(name, document_.ModelList, CurrentHeader(), selectedOnly);
       if (!selectedOnly) document_.History.MarkSaved();

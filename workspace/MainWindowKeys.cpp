@@ -287,5 +287,3 @@ void TMainWindow::DeleteSelectedPieces() {
   RefreshSelection();
   RedrawPicture();
 }
-
-void TMainWindow::RefreshSelection() {}

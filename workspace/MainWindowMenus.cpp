@@ -9,6 +9,7 @@
 #include "output/LDrawView.h"
 #include "output/PovRoutes.h"
 #include "platform/TextFile.h"
+#include "workspace/AdvancedToolbox.h"
 #include "workspace/LightDialog.h"
 #include "workspace/MainWindow.h"
 #include "workspace/PaintBox.h"
@@ -122,6 +123,11 @@ void TMainWindow::pumSavePopup() {
 void TMainWindow::LDrawThisViewClick() {
   const LDrawViewerSettings viewer{state_.Tools.LDrawLib, state_.Tools.LDrawProg,
                                    state_.Tools.LDrawTest};
+  // The export reads the mapping list afresh and may add records to it.
+  struct Reload {
+    TAdvOptions* toolbox;
+    ~Reload() { toolbox->MappingListReloaded(); }
+  } reload{AdvOptions};
   LDrawThisView(viewer, document_.ModelList, setup_.files.DataFolder(), rc_.view,
                 rc_.switches.Studs, scene_.BackgroundColor, PaintBox1->width(),
                 PaintBox1->height());

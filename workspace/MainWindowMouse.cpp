@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/Error.h"
+#include "workspace/AdvancedToolbox.h"
 #include "workspace/Icons.h"
 #include "workspace/MainWindow.h"
 #include "workspace/PaintBox.h"
@@ -127,9 +130,16 @@ void TMainWindow::PaintBox1MouseUp(QMouseEvent* event) {
 void TMainWindow::btnPointerClick() {
   carrying_.PointerMode();
   btnPointer->setChecked(true);
+  AdvOptions->ShowPiece(nullptr);
 }
 
 bool TMainWindow::PlacePiece(std::unique_ptr<TBlock> piece) {
+  // A new piece takes the toolbox's step; a step that is no number refuses it.
+  if (!AdvOptions->NewPieceStep()) {
+    const std::string text = AdvOptions->edStepNo->text().toLocal8Bit().toStdString();
+    dialogs_->ShowMessage(Format("'%s' is not a valid integer value", text.c_str()));
+    return false;
+  }
   if (piece) piece->Color = carrying_.CurrentColor;
   if (!carrying_.StartPlacement(std::move(piece))) return false;
   btnPointer->setChecked(false);

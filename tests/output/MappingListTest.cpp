@@ -4,6 +4,7 @@
 #include "output/LDrawColour.h"
 #include "output/LDrawRecord.h"
 #include "output/MappingList.h"
+#include "platform/Error.h"
 #include "platform/TextFile.h"
 #include "tests/output/TempFolder.h"
 #include "workspace/BlockFactory.h"
@@ -167,4 +168,28 @@ TEST(MappingList, NewRecordsGoAtTheEndAndTheOtherBytesStay) {
                                      "R 1 1 2 1 16 0 0 0 0 x2.DAT 0  \r\n");
   // Read afresh, the list holds all three records.
   EXPECT_EQ(TMappingList::Load(file).Records().size(), 3u);
+}
+
+TEST(MappingList, ReplacingARecordRewritesOnlyItsLineAndAFailedWriteKeepsTheOldList) {
+  TempFolder folder;
+  const std::string path = folder / "bo2ld.lst";
+  WriteTextLines(path, {"; comment", "B 2 4 3 1 16 0 0 0 0 3001.DAT 0", "short",
+                        "B 2 2 3 1 16 0 0 0 0 3003.DAT 0"});
+  TMappingList list = TMappingList::Load(path);
+  TLDrawRecord r = list.Records()[1];
+  r.OffsetAlong = 5;
+  r.OffsetUp = -8;
+  r.Rotation = 4;
+  list.Replace(1, r);
+  EXPECT_EQ(list.Records()[1].OffsetUp, -8);
+  EXPECT_EQ(ReadTextLines(path),
+            (std::vector<std::string>{"; comment", "B 2 4 3 1 16 0 0 0 0 3001.DAT 0", "short",
+                                      "B 2 2 3 1 16 5 -8 0 4 3003.DAT 0  "}));
+
+  // A folder in the file's place cannot be rewritten; the list keeps its record.
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+  r.OffsetUp = 99;
+  EXPECT_THROW(list.Replace(1, r), FileError);
+  EXPECT_EQ(list.Records()[1].OffsetUp, -8);
 }
