@@ -33,17 +33,6 @@ class ToolboxTest : public MainWindowTest {
     };
   }
 
-  TBlock* Add(int x, int y, int z, TColor color, bool selected, const char* part = "3003") {
-    auto b = std::make_unique<TBlock>(0, 0, 0, 2, 2, 3, color, true, false, false, part);
-    b->X = x;
-    b->Y = y;
-    b->Z = z;
-    b->Selected = selected;
-    TBlock* raw = b.get();
-    document->ModelList.AddSorted(std::move(b), View().ViewOctant);
-    return raw;
-  }
-
   std::string Shown(QLabel* label) { return label->text().toStdString(); }
   static TColor TextColour(QWidget* w) { return FromQColor(w->palette().color(QPalette::Text)); }
 };
@@ -82,7 +71,7 @@ TEST_F(ToolboxTest, ItStartsHiddenAndTheMenuItemFollowsItHoweverItIsHidden) {
 }
 
 TEST_F(ToolboxTest, WithNothingSelectedTheButtonsOnlyRedrawAndTheMovesShowNoMinimum) {
-  TBlock* piece = Add(40, 0, 0, 0x00FF00, false);
+  TBlock* piece = AddBrick(40, 0, 0, 0x00FF00, false);
   for (QPushButton* b : {box->spStud, box->spTurn, box->sbColor, box->spTransp}) {
     const int before = pictures;
     b->click();
@@ -99,9 +88,9 @@ TEST_F(ToolboxTest, WithNothingSelectedTheButtonsOnlyRedrawAndTheMovesShowNoMini
 
 TEST_F(ToolboxTest, ButtonsChangeTheSelectedPiecesMarkTheModelAndGiveBackTheKeyboard) {
   window->SetCurrentColor(0x0000FF, false);
-  TBlock* a = Add(40, 0, 0, 0x00FF00, true);
-  TBlock* b = Add(100, 40, 8, 0x00FF00, true);
-  TBlock* other = Add(200, 0, 0, 0x00FF00, false);
+  TBlock* a = AddBrick(40, 0, 0, 0x00FF00, true);
+  TBlock* b = AddBrick(100, 40, 8, 0x00FF00, true);
+  TBlock* other = AddBrick(200, 0, 0, 0x00FF00, false);
   QApplication::setActiveWindow(box);  // the user typed into the toolbox
   box->edStepNo->setFocus();
   ASSERT_FALSE(window->hasFocus());
@@ -133,8 +122,8 @@ TEST_F(ToolboxTest, ButtonsChangeTheSelectedPiecesMarkTheModelAndGiveBackTheKeyb
 }
 
 TEST_F(ToolboxTest, APieceMovedAboveAnotherIsPaintedOverItAtOnce) {
-  TBlock* lower = Add(0, 0, 0, 0x00FF00, true);
-  Add(0, 0, 24, 0x0000FF, false);
+  TBlock* lower = AddBrick(0, 0, 0, 0x00FF00, true);
+  AddBrick(0, 0, 24, 0x0000FF, false);
   for (int i = 0; i < 6; ++i) box->sz->upButton->click();  // from under the other to over it
   EXPECT_EQ(lower->Z, 48);
   const Bitmap shown = window->Scene().ScreenImage;
@@ -146,10 +135,10 @@ TEST_F(ToolboxTest, APieceMovedAboveAnotherIsPaintedOverItAtOnce) {
 
 TEST_F(ToolboxTest, ReplaceColourTakesTheFirstSelectedPiecesColourEverywhere) {
   window->SetCurrentColor(0xCC0211, false);
-  Add(0, 0, 0, 0x008000, true);
-  Add(60, 0, 0, 0x0000FF, true);
-  Add(120, 0, 0, 0x008000, false);
-  Add(180, 0, 0, 0x0000FF, false);
+  AddBrick(0, 0, 0, 0x008000, true);
+  AddBrick(60, 0, 0, 0x0000FF, true);
+  AddBrick(120, 0, 0, 0x008000, false);
+  AddBrick(180, 0, 0, 0x0000FF, false);
   const TBlockList& list = document->ModelList;
   const TColor replaced = list[FirstSelected(list)]->Color;
   box->spReplaceColor->click();
@@ -169,7 +158,7 @@ TEST_F(ToolboxTest, ReplaceColourTakesTheFirstSelectedPiecesColourEverywhere) {
 }
 
 TEST_F(ToolboxTest, TheStepFilterHidesLaterStepsAndStepsKeepTheirLowSixteenBits) {
-  TBlock* later = Add(40, 0, 0, 0x00FF00, true);
+  TBlock* later = AddBrick(40, 0, 0, 0x00FF00, true);
   later->Step = 3;
   box->spStep->setValue(0);
   EXPECT_EQ(document->ModelList.StepLimit, 0);
@@ -204,7 +193,7 @@ TEST_F(ToolboxTest, TheStepFilterHidesLaterStepsAndStepsKeepTheirLowSixteenBits)
 }
 
 TEST_F(ToolboxTest, TheSelectionFillsIdAndStepAndTheIdFindsItsMappingRecord) {
-  TBlock* piece = Add(40, 0, 0, 0x00FF00, false);
+  TBlock* piece = AddBrick(40, 0, 0, 0x00FF00, false);
   piece->Step = 2;
   piece->Selected = true;
   window->RefreshSelection();

@@ -79,5 +79,16 @@ class MainWindowTest : public ::testing::Test {
   }
 
   int Pieces() const { return document->ModelList.Count(); }
+  // A 2-by-2 brick at a place in model units, put into the model in painting order.
+  TBlock* AddBrick(int x, int y, int z, TColor color = 0x0000FF, bool selected = false) {
+    auto b = std::make_unique<TBlock>(0, 0, 0, 2, 2, 3, color, true, false, false, "3003");
+    b->X = x;
+    b->Y = y;
+    b->Z = z;
+    b->Selected = selected;
+    TBlock* raw = b.get();
+    document->ModelList.AddSorted(std::move(b), View().ViewOctant);
+    return raw;
+  }
   const TView& View() { return window->Context().view; }
 };

@@ -39,18 +39,6 @@ class KeysTest : public MainWindowTest {
     QTest::keyClick(to ? to : window.get(), static_cast<Qt::Key>(key), mods);
   }
 
-  TBlock* AddBrick(int x, int y, int z, bool selected, int group = 0) {
-    auto b = std::make_unique<TBlock>(0, 0, 0, 2, 2, 3, 0x0000FF, true, false, false, "3003");
-    b->X = x;
-    b->Y = y;
-    b->Z = z;
-    b->Selected = selected;
-    b->Group = group;
-    TBlock* raw = b.get();
-    document->ModelList.AddSorted(std::move(b), View().ViewOctant);
-    return raw;
-  }
-
   std::vector<std::string> OptionCaptions() {
     std::vector<std::string> captions;
     for (QAction* a : window->pumOptions->actions())
@@ -72,7 +60,7 @@ TEST_F(KeysTest, TheWindowSeesEveryKeyFirstWhateverHasTheKeyboard) {
     EXPECT_EQ(window->Context().switches.Wireframe, expected) << target->objectName().toStdString();
   }
   // A text field keeps the keys it edits with: Delete takes a digit, not the selected pieces.
-  AddBrick(0, 0, 0, true);
+  AddBrick(0, 0, 0, 0x0000FF, true);
   window->BSizeX->setFocus();
   window->BSizeX->setText("16");
   window->BSizeX->setCursorPosition(0);
@@ -114,9 +102,9 @@ TEST_F(KeysTest, KeysMoveTurnPutDownAndDropWhatIsCarried) {
 }
 
 TEST_F(KeysTest, DeleteAndEscapeWorkOnTheSelectionAndDeletingAsksBeforeClosing) {
-  AddBrick(0, 0, 0, true);
-  AddBrick(40, 0, 0, false);
-  AddBrick(80, 0, 0, true);
+  AddBrick(0, 0, 0, 0x0000FF, true);
+  AddBrick(40, 0, 0, 0x0000FF, false);
+  AddBrick(80, 0, 0, 0x0000FF, true);
   Key(Qt::Key_Delete);
   ASSERT_EQ(Pieces(), 2);
   EXPECT_EQ(document->ModelList[1]->X, 40);
@@ -287,7 +275,7 @@ TEST_F(KeysTest, OptionsMenuHoldsItsItemsInOrderAndGroupsFollowTheSelection) {
   window->pumOptionsPopup();
   EXPECT_FALSE(window->miGroup->isEnabled());
   EXPECT_FALSE(window->miBreak->isEnabled());
-  TBlock* a = AddBrick(0, 0, 0, true);
+  TBlock* a = AddBrick(0, 0, 0, 0x0000FF, true);
   window->pumOptionsPopup();
   EXPECT_TRUE(window->miGroup->isEnabled());
   EXPECT_FALSE(window->miBreak->isEnabled());
@@ -295,7 +283,7 @@ TEST_F(KeysTest, OptionsMenuHoldsItsItemsInOrderAndGroupsFollowTheSelection) {
   EXPECT_TRUE(a->Selected);
   EXPECT_FALSE(window->State().Unsaved);
 
-  TBlock* b = AddBrick(40, 0, 0, true);
+  TBlock* b = AddBrick(40, 0, 0, 0x0000FF, true);
   window->miGroup->trigger();
   EXPECT_EQ(a->Group, 1);
   EXPECT_EQ(b->Group, 1);
