@@ -119,6 +119,12 @@ TEST_F(ToolboxTest, ButtonsChangeTheSelectedPiecesMarkTheModelAndGiveBackTheKeyb
   }
   EXPECT_TRUE(other->HasStuds);
   EXPECT_EQ(other->Color, 0x00FF00u);
+  // Each click is one step of the history.
+  window->UndoClick();
+  EXPECT_EQ(a->Color, 0x00FF00u);
+  EXPECT_EQ(a->Direction, 1);
+  window->UndoClick();
+  EXPECT_EQ(b->Direction, 0);
 }
 
 TEST_F(ToolboxTest, APieceMovedAboveAnotherIsPaintedOverItAtOnce) {
