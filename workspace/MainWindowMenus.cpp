@@ -156,4 +156,5 @@ void TMainWindow::PovClick(PovRoute route) {
   } catch (const std::exception& e) {
     dialogs_->ShowMessage(e.what());
   }
+  AdvOptions->MappingListReloaded();  // the export may have added records
 }
