@@ -3,11 +3,11 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
            libbenchmark-dev xvfb xauth \
-           dpkg-dev file desktop-file-utils shared-mime-info povray
+           dpkg-dev file desktop-file-utils shared-mime-info povray clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 EXAMPLE ?= $(BUILD)/examples/house.lgo
 
-.PHONY: all deps configure build run test screenshot bench sanitize fuzz clean \
+.PHONY: all deps configure build run test screenshot bench sanitize-build sanitize fuzz clean \
         install uninstall package
 
 all: build
@@ -43,17 +43,27 @@ screenshot: build
 bench: build
 	$(BUILD)/bench/brikolo_bench --benchmark_min_time=0.2
 
-sanitize: deps
-	cmake -S . -B build-asan -DBRIKOLO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-	cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-
-# Each fuzz target runs for FUZZ_SECONDS on a corpus seeded from the shipped files.
+# One clang build with AddressSanitizer and UndefinedBehaviorSanitizer serves
+# both: the whole suite runs under the sanitizers, and the fuzz targets (built
+# there with libFuzzer) run each for FUZZ_SECONDS on their committed corpus,
+# FUZZ_JOBS at a time.
+SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 60
-fuzz: deps
-	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DBRIKOLO_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug
-	cmake --build build-fuzz -j $(JOBS)
-	tools/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+FUZZ_JOBS ?= $(JOBS)
+export ASAN_OPTIONS ?= detect_leaks=1:strict_string_checks=1
+export LSAN_OPTIONS ?= suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS ?= print_stacktrace=1
+sanitize-build: deps
+	@[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SANITIZE_BUILD) \
+	  -DCMAKE_CXX_COMPILER=clang++ -DBRIKOLO_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+sanitize: sanitize-build
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+fuzz: sanitize-build
+	tools/run_fuzzers.sh $(SANITIZE_BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 # `make install PREFIX=/opt/brikolo`; DESTDIR=... stages the install elsewhere. The files
 # installed are listed in $(BUILD)/installed-files.txt for `make uninstall`.
@@ -75,4 +85,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -59,7 +59,7 @@ void TMainWindow::BuildCarryControls() {
   auto* dock = findChild<QDockWidget*>("Panel2");
   auto* column = qobject_cast<QVBoxLayout*>(dock->widget()->layout());
   auto* row = new QHBoxLayout();
-  auto toggle = [this, dock, row](const char* name, const char* hint, IconKind icon) {
+  auto toggle = [dock, row](const char* name, const char* hint, IconKind icon) {
     auto* b = new QToolButton(dock->widget());
     b->setObjectName(name);
     b->setToolTip(hint);

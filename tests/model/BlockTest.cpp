@@ -55,9 +55,9 @@ TEST(Block, RoundPieceDoesNotTurn) {
 TEST(Block, TopOverIsStrictOnEverySide) {
   Brick2x4 b;  // 0..40 x 0..80, top 24
   EXPECT_EQ(b.TopOver(10, 10, 20, 20), 24);
-  EXPECT_EQ(b.TopOver(40, 0, 20, 20), 0);    // touches the right edge only
-  EXPECT_EQ(b.TopOver(-20, 0, 20, 20), 0);   // touches the left edge only
-  EXPECT_EQ(b.TopOver(0, 80, 20, 20), 0);    // touches the back edge only
+  EXPECT_EQ(b.TopOver(40, 0, 20, 20), 0);      // touches the right edge only
+  EXPECT_EQ(b.TopOver(-20, 0, 20, 20), 0);     // touches the left edge only
+  EXPECT_EQ(b.TopOver(0, 80, 20, 20), 0);      // touches the back edge only
   EXPECT_EQ(b.TopOver(-10, -10, 11, 11), 24);  // overlaps one unit
 }
 
@@ -114,5 +114,7 @@ TEST(Block, EveryTypeLetterMakesItsClass) {
   }
   EXPECT_EQ(CreateEmptyBlock(' ')->BlockType, 'B');
   EXPECT_EQ(CreateEmptyBlock('X')->BlockType, 'X');
-  EXPECT_EQ(typeid(*CreateEmptyBlock('X')), typeid(TBlock));
+  const auto made = CreateEmptyBlock('X');
+  const TBlock& unknown = *made;
+  EXPECT_EQ(typeid(unknown), typeid(TBlock));
 }

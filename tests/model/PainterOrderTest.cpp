@@ -25,7 +25,7 @@ std::vector<TColor> Numbers(const std::vector<TBlock*>& pieces) {
 void PlainAddSorted(std::vector<TBlock*>& list, TBlock* n, int octant) {
   int i = static_cast<int>(list.size()) - 1;
   while (i >= 0 && TBlockList::DrawsAfter(*list[static_cast<std::size_t>(i)], *n, octant)) --i;
-  list.insert(list.begin() + i + 1, n);
+  list.insert(list.begin() + (i + 1), n);
 }
 
 std::vector<TBlock*> PlainResort(const std::vector<TBlock*>& list, int octant) {

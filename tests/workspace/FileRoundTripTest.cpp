@@ -3,6 +3,9 @@
 // shipped files and of lines that once lost something.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "platform/TextFile.h"
 #include "shapes/ShapeCache.h"
 #include "tests/support/RoundTrip.h"
@@ -73,4 +76,27 @@ TEST(FileRoundTrip, MappingLists) {
       Shipped("bo2ld.lst"), {std::string("B 2 4 3 1 16 0 0 0 0 na") + '\0' + "me.DAT 0  ",
                              "Bx1 2 3 1 16 0 0 0 0 3001.DAT 0 f s", "G 1 1 1 1 16 0 0 0 0 ab 0"});
   ForEveryVariant(seed, 300, MappingListRoundTrip);
+}
+
+// The inputs the fuzz targets keep (among them every input that once found a
+// fault) stay regression cases of the ordinary suite too.
+TEST(FileRoundTrip, CommittedFuzzInputs) {
+  TShapeCache shapes(BRIKOLO_SOURCE_DIR "/data/parts/");
+  const std::pair<const char*, std::function<std::string(const std::vector<std::string>&)>>
+      targets[] = {
+          {"FuzzModelFile", [&](const auto& lines) { return ModelRoundTrip(lines, shapes); }},
+          {"FuzzPartFile", PartFileRoundTrip},
+          {"FuzzSettings", SettingsRoundTrip},
+          {"FuzzMappingList", MappingListRoundTrip},
+      };
+  for (const auto& [target, check] : targets) {
+    int inputs = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(
+             std::string(BRIKOLO_SOURCE_DIR "/tests/fuzz/corpus/") + target)) {
+      ++inputs;
+      EXPECT_EQ(check(SplitLines(ReadFileBytes(entry.path().string()))), "")
+          << target << " " << entry.path().filename();
+    }
+    EXPECT_GT(inputs, 0) << target;
+  }
 }

@@ -18,7 +18,7 @@ class ShapeStoreTest : public ShapeEditorTest {
   // Clicks "Add"/"Replace" of the editor; `naming` then drives "Enter part information".
   void ClickAdd(std::function<void(TAskFileAndPart&)> naming = nullptr) {
     if (naming)
-      QTimer::singleShot(0, [this, naming] {
+      QTimer::singleShot(0, [naming] {
         auto* ask = qobject_cast<TAskFileAndPart*>(QApplication::activeModalWidget());
         ASSERT_NE(ask, nullptr);
         EXPECT_EQ(ask->windowTitle().toStdString(), "Enter part information");
