@@ -5,14 +5,23 @@
 
 #include "ldraw/LDrawLibrary.h"
 #include "platform/Error.h"
+#include "platform/TextCase.h"
 
 namespace {
 
-// Studs and stud groups are primitives named stud*.dat and stug*.dat.
-bool IsStudFile(const std::string& key) {
+// Studs and stud groups on top are primitives named stud*.dat and stug*.dat;
+// the tubes underneath share the names but fill the body and say "Tube" or
+// "Underside" in their titles.
+bool IsStudFile(const std::string& key, const LDrawFile& file) {
   const std::size_t slash = key.find_last_of('/');
   const std::string base = slash == std::string::npos ? key : key.substr(slash + 1);
-  return base.compare(0, 4, "stud") == 0 || base.compare(0, 4, "stug") == 0;
+  if (base.compare(0, 4, "stud") != 0 && base.compare(0, 4, "stug") != 0) return false;
+  for (const LDrawLine& line : file.lines) {
+    if (line.type != 0) continue;
+    const std::string title = LowerCase(line.text);
+    return title.find("tube") == std::string::npos && title.find("underside") == std::string::npos;
+  }
+  return true;
 }
 
 // The colour an element of a sub-file placed in `outer` takes.
@@ -107,7 +116,7 @@ const LDrawGeometry& LDrawLibrary::Resolve(const std::string& name, int depth,
         g.problems.insert(g.problems.end(), sub.problems.begin(), sub.problems.end());
       }
       const LDrawTransform& t = line.placement;
-      const bool stud = IsStudFile(subKey);
+      const bool stud = IsStudFile(subKey, *Find(line.file).file);
       if (stud && sub.studs.empty()) g.studs.push_back({t.x, t.y, t.z});
       for (const LDrawVector& s : sub.studs) g.studs.push_back(t.Apply(s));
       if (room(sub.faces.size())) {

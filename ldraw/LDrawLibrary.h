@@ -34,7 +34,9 @@ struct LDrawFace {
   // colour; otherwise a colour code or a direct colour (LDrawColourTable).
   int colour = kLDrawMainColour;
   int count = 3;
-  bool stud = false;  // part of a stud: a sub-file whose name starts with "stud" or "stug"
+  // Part of a stud on top: a sub-file whose name starts with "stud" or "stug"
+  // and whose title does not call it a tube or an underside.
+  bool stud = false;
   LDrawVector v[4];
 };
 
@@ -54,8 +56,7 @@ struct LDrawGeometry {
   std::vector<LDrawEdgeLine> edges;  // only for a library made with edges
   LDrawBox bounds;                   // of all faces
   LDrawBox bodyBounds;               // of the faces that are not studs
-  // The origin of every stud sub-file (the centre of a stud's foot; studs on
-  // top lie on the top face, the tubes below it lie lower, at larger y).
+  // The origin of every stud on top (the centre of its foot).
   std::vector<LDrawVector> studs;
   std::vector<std::string> missing;    // sub-files that could not be found, each once
   std::vector<LDrawProblem> problems;  // damaged lines of this file and its sub-files,
