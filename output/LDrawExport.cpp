@@ -6,6 +6,7 @@
 #include "model/Block.h"
 #include "model/BlockList.h"
 #include "output/LDrawColour.h"
+#include "output/LDrawTiling.h"
 #include "output/MappingList.h"
 #include "platform/Error.h"
 #include "platform/TextCase.h"
@@ -27,15 +28,60 @@ std::string TypeOneLine(int code, std::int64_t x, std::int64_t y, std::int64_t z
                 file.c_str());
 }
 
-// The tyre that goes with a wheel rim, or nothing.
-const char* TyreOf(const std::string& partName) {
-  if (partName == "497" || partName == "7039" || partName == "wheel2") return "3483.dat";
-  if (partName == "4624") return "3641.dat";
-  return nullptr;
+// A part the export writes together with the part of a record: a wheel's
+// tyre, a door's leaf, the glass of a window, the other half of a ridge end.
+struct Companion {
+  char type;              // the piece's type letter; 0 for any piece
+  const char* part;       // the record's part
+  const char* companion;  // the part written with it
+  int colour;             // its colour code; kPieceColour for the piece's own
+  int x, y, z;            // its origin in the part's own frame
+  int turns;              // quarter turns of its matrix beyond the part's
+};
+constexpr int kPieceColour = -1;
+
+const Companion kCompanions[] = {
+    {0, "497", "3483.dat", 0, 0, 0, 0, 0},
+    {0, "7039", "3483.dat", 0, 0, 0, 0, 0},
+    {0, "wheel2", "3483.dat", 0, 0, 0, 0, 0},
+    {0, "4624", "3641.dat", 0, 0, 0, 0, 0},
+    {0, "3482", "3483.dat", 0, 0, 0, 0, 0},
+    // The door leaves turn on the frames' hinges at the left post.
+    {'D', "60596", "60616a.dat", kPieceColour, -32, 0, 5, 0},
+    {'D', "3579", "7930c01.dat", kPieceColour, -24, 8, 0, 0},
+    // The glass of the 1-by-4 window.
+    {'W', "60594", "86210.dat", 47, 0, 8, -4, 0},
+    // A ridge end two studs long: the ridge half at the apex, the one-stud
+    // ridge end sloping away from it.
+    {'E', "3044b", "3048b.dat", kPieceColour, -20, 0, 0, 3},
+};
+
+// A point of a part's own frame turned by the quarter-turn matrix of index d.
+void TurnOffset(int d, int x, int z, std::int64_t& outX, std::int64_t& outZ) {
+  switch (d & 3) {
+    case 0:
+      outX = x, outZ = z;
+      break;
+    case 1:
+      outX = -z, outZ = x;
+      break;
+    case 2:
+      outX = -x, outZ = -z;
+      break;
+    default:
+      outX = z, outZ = -x;
+      break;
+  }
 }
 
 int PositiveMod4(std::int64_t v) {
   return static_cast<int>(((v % 4) + 4) % 4);
+}
+
+// "R 3x3x3 at 40, -20, 0": the piece as a palette entry names it, and where it stands.
+std::string DescribePiece(const TBlock& piece) {
+  return Format("%c %dx%dx%d at %d, %d, %d", piece.BlockType, piece.SizeX / 20, piece.SizeY / 20,
+                piece.SizeZ / 8, piece.X, piece.Y, piece.Z);
 }
 
 }  // namespace
@@ -75,11 +121,26 @@ void ConvertPiece(TBlock& piece, TMappingList& mapping, LDrawExportResult& out) 
         break;
     }
     out.lines.push_back(TypeOneLine(code, x, y, z, d + (m.Rotation & 4), piece.PartName + ".dat"));
+  } else if (piece.PartName.empty()) {
+    // A box no record matches is built of boxes that records do match.
+    std::vector<std::unique_ptr<TBlock>> tiles = TileBox(piece, mapping);
+    if (tiles.empty()) {
+      ++out.piecesLeftOut;
+      out.problems.push_back(
+          Format("No LDraw part for the piece %s: it is left out", DescribePiece(piece).c_str()));
+    }
+    for (std::unique_ptr<TBlock>& tile : tiles) ConvertPiece(*tile, mapping, out);
+    return;
   } else {
     ++out.piecesLeftOut;
   }
-  if (const char* tyre = TyreOf(piece.PartName))
-    out.lines.push_back(TypeOneLine(0, x, y, z, d, tyre));
+  for (const Companion& c : kCompanions) {
+    if ((c.type != 0 && c.type != piece.BlockType) || !SameText(c.part, piece.PartName)) continue;
+    std::int64_t dx = 0, dz = 0;
+    TurnOffset(d, c.x, c.z, dx, dz);
+    out.lines.push_back(TypeOneLine(c.colour == kPieceColour ? code : c.colour, x + dx, y + c.y,
+                                    z + dz, PositiveMod4(d + c.turns), c.companion));
+  }
 }
 
 LDrawExportResult ExportLDraw(TBlockList& list, TMappingList& mapping) {

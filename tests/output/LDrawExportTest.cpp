@@ -108,6 +108,48 @@ TEST(LDrawExport, WheelRimsBringTheirTyres) {
   EXPECT_EQ(out.lines[1], std::string("1 0 20 -28 -20 ") + kLDrawMatrices[1] + " 3641.dat");
 }
 
+TEST(LDrawExport, CompanionsFollowTheTurnOfTheirPart) {
+  // The door frame brings its leaf on the hinge at the frame's left post,
+  // 32 along the frame's x and 5 along its z, turned with the frame.
+  const char* leaves[] = {
+      "1 4 -32 -144 5   1   0  0    0  1  0   0   0  1 60616a.dat",
+      "1 4 -5 -144 -32   0   0 -1    0  1  0   1   0  0 60616a.dat",
+      "1 4 32 -144 -5  -1   0  0    0  1  0   0   0 -1 60616a.dat",
+      "1 4 5 -144 32   0   0  1    0  1  0  -1   0  0 60616a.dat",
+  };
+  for (int direction = 0; direction < 4; ++direction) {
+    auto door = CreateEmptyBlock('D');
+    door->Color = 0x0000FF;
+    door->SizeX = direction % 2 ? 20 : 80;
+    door->SizeY = direction % 2 ? 80 : 20;
+    door->X = -door->SizeX / 2;
+    door->Y = -door->SizeY / 2;
+    door->SizeZ = 144;
+    door->Direction = direction;
+    door->HasStuds = true;
+    auto out = ExportOne(*door, {"D 1 4 18 1 16 0 0 0 0 60596.DAT 0"});
+    ASSERT_EQ(out.lines.size(), 2u);
+    EXPECT_EQ(out.lines[1], leaves[direction]) << "direction " << direction;
+  }
+  // Only a ridge end brings the second half of itself; a ridge with the same part does not.
+  const std::vector<std::string> list = {"E 2 2 3 1 16 -10 0 0 0 3044b.DAT 0",
+                                         "N 2 1 3 1 16 0 0 0 0 3044b.DAT 0"};
+  auto end = CreateEmptyBlock('E');
+  end->SizeX = end->SizeY = 40;
+  end->SizeZ = 24;
+  end->HasStuds = true;
+  auto out = ExportOne(*end, list);
+  ASSERT_EQ(out.lines.size(), 2u);
+  EXPECT_EQ(out.lines[0], "1 0 30 -24 -20   1   0  0    0  1  0   0   0  1 3044b.dat");
+  EXPECT_EQ(out.lines[1], "1 0 10 -24 -20   0   0  1    0  1  0  -1   0  0 3048b.dat");
+  auto ridge = CreateEmptyBlock('N');
+  ridge->SizeX = 20;
+  ridge->SizeY = 40;
+  ridge->SizeZ = 24;
+  ridge->HasStuds = true;
+  EXPECT_EQ(ExportOne(*ridge, list).lines.size(), 1u);
+}
+
 TEST(LDrawExport, PiecesWithoutMappingAreLeftOutAndBlankLettersBecomeBoxes) {
   TBlockList list;
   auto unnamed = Brick2x4();
