@@ -12,6 +12,8 @@ int RunInfo(const std::vector<std::string>& args);
 // converter from the LDraw test file that the routes' scripts run.
 int RunPov(const std::vector<std::string>& args);
 int RunPovScene(const std::vector<std::string>& args);
+// Exits with 3 when a record (or palette entry, or model piece) does not fit.
+int RunLDrawCheck(const std::vector<std::string>& args);
 
 // A usage error: an unknown option or a bad value.
 struct UsageError {

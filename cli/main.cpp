@@ -17,7 +17,8 @@ const char* kUsage =
     "       brikolo-cli info MODEL\n"
     "       brikolo-cli pov MODEL OUT.png [--route l2p|l3p] [--view ROTX,ROTZ] [--zoom SCALEBAR]\n"
     "                          [--size WxH] [--ldraw-dir DIR]\n"
-    "       brikolo-cli pov-scene include|scene [--in LDRAWFILE] [--out FILE] [--ldraw-dir DIR]\n";
+    "       brikolo-cli pov-scene include|scene [--in LDRAWFILE] [--out FILE] [--ldraw-dir DIR]\n"
+    "       brikolo-cli ldraw-check [--library DIR] [--list FILE] [--palette] [MODEL...]\n";
 
 }  // namespace
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     if (command == "info") return RunInfo(args);
     if (command == "pov") return RunPov(args);
     if (command == "pov-scene") return RunPovScene(args);
+    if (command == "ldraw-check") return RunLDrawCheck(args);
     throw UsageError{"unknown command '" + command + "'"};
   } catch (const UsageError& error) {
     std::fprintf(stderr, "brikolo-cli: %s\n%s", error.message.c_str(), kUsage);

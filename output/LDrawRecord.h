@@ -19,6 +19,7 @@ struct TLDrawRecord {
   int Marker = 0;              // must equal the piece's Variant
   std::string DefinitionFile;  // general pieces: the shape's part definition file
   std::string Section;         // general pieces: the shape's section
+  int LineNumber = 0;          // in the list's file, from 1; 0 for a record made by the program
 };
 
 // Lines shorter than 24 characters and lines starting with ';' hold no

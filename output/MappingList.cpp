@@ -53,11 +53,20 @@ TMappingList TMappingList::FromLines(const std::vector<std::string>& lines) {
   TMappingList list;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     try {
-      if (auto record = ParseMappingLine(lines[i])) list.records_.push_back(*record);
+      if (auto record = ParseMappingLine(lines[i])) {
+        record->LineNumber = static_cast<int>(i + 1);
+        list.records_.push_back(*record);
+      }
     } catch (const ConversionError& error) {
       list.problems_.push_back(Format("line %zu: %s (line skipped)", i + 1, error.what()));
     }
   }
+  return list;
+}
+
+TMappingList TMappingList::FromRecords(std::vector<TLDrawRecord> records) {
+  TMappingList list;
+  list.records_ = std::move(records);
   return list;
 }
 
@@ -149,6 +158,7 @@ TMapping TMappingList::FindMapping(TBlock& piece, std::vector<std::string>& prob
       created.Reserved = 16;
       created.OffsetAlong = created.OffsetUp = created.OffsetAcross = created.Rotation = 0;
     }
+    created.LineNumber = 0;
     created.LDrawName = piece.PartName;
     created.Marker = piece.Variant;
     created.DefinitionFile = general ? piece.ShapeFileName() : std::string();

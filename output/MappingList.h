@@ -23,6 +23,7 @@ class TMappingList {
   static TMappingList Load(const std::string& fileName);
   // A list that lives in memory only (appending writes nothing).
   static TMappingList FromLines(const std::vector<std::string>& lines);
+  static TMappingList FromRecords(std::vector<TLDrawRecord> records);
 
   const std::vector<TLDrawRecord>& Records() const { return records_; }
   const std::vector<std::string>& LineProblems() const { return problems_; }
