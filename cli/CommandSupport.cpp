@@ -5,9 +5,11 @@
 #include <exception>
 
 #include "cli/Commands.h"
+#include "model/Document.h"
 #include "platform/FileLocations.h"
 #include "platform/TextCase.h"
 #include "platform/TextFile.h"
+#include "workspace/LDrawImport.h"
 
 int ParseInt(const std::string& text, const std::string& option) {
   char* end = nullptr;
@@ -40,13 +42,16 @@ std::string LowerExtension(const std::string& name) {
 }
 
 bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shapes,
-                ModelReadResult& result) {
+                ModelReadResult& result, const FileLocations& files) {
   try {
-    result = LoadCompleteModel(file, document, shapes, 0);
+    result = ReadAnyModelFile(file, LDrawImportSetup::ForLocations(files), shapes);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "brikolo-cli: %s\n", error.what());
     return false;
   }
+  document.ModelList.Clear();
+  document.CutList.Clear();
+  PlaceCompleteModel(result, document, 0);
   for (const LineError& e : result.errors)
     std::fprintf(stderr, "%s:%d: %s (line skipped)\n", file.c_str(), e.lineNumber,
                  e.message.c_str());

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileLocations.h"
 #include "render/ViewControls.h"
 #include "workspace/ModelFile.h"
 
@@ -23,10 +24,11 @@ void ParseSizeOption(const std::string& text, int& width, int& height);
 // The extension of a file name in lower case.
 std::string LowerExtension(const std::string& name);
 
-// Loads a complete model, reporting skipped lines on stderr; false when it
-// cannot be read.
+// Loads a complete model (an LDraw model through the program's mapping list
+// and library), reporting skipped lines on stderr; false when it cannot be read.
 bool LoadForCli(const std::string& file, TDocument& document, TShapeCache& shapes,
-                ModelReadResult& result);
+                ModelReadResult& result,
+                const FileLocations& files = FileLocations::ForRunningProgram());
 
 // The folders of the program's part files, in search order.
 std::vector<std::string> PartsFolders();

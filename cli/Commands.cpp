@@ -162,7 +162,7 @@ int RunConvert(const std::vector<std::string>& args) {
   if (!files) files = FileLocations::ForRunningProgram();
   TShapeCache shapes(files->PartsFolders());
   ModelReadResult result;
-  if (!LoadForCli(positional[0], document, shapes, result)) return 1;
+  if (!LoadForCli(positional[0], document, shapes, result, *files)) return 1;
   if (LowerExtension(positional[1]) == ".dat")
     return ConvertToLDraw(document.ModelList, positional[1], files->DataFolder());
   ModelHeader header = result.header.value_or(ModelHeader{});

@@ -8,6 +8,7 @@
 #include "output/LDrawExport.h"
 #include "platform/Application.h"
 #include "platform/Error.h"
+#include "platform/FileLocations.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "shapes/ShapeCache.h"
@@ -44,15 +45,16 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& args) {
     else
       o.models.push_back(a);
   }
-  if (o.library.empty()) o.library = LDrawImportSetup::ForProgramFolder(ProgramFolder()).library;
-  if (o.list.empty()) o.list = MappingListPath(ProgramFolder());
+  const FileLocations files = FileLocations::ForRunningProgram();
+  if (o.library.empty()) o.library = LDrawImportSetup::ForLocations(files).library;
+  if (o.list.empty()) o.list = files.MappingList();
   return o;
 }
 
 // Every entry of every palette page, in the four directions, as the export maps it.
 int CheckPalette(const TMappingList& mapping, LDrawLibrary& library, TShapeCache& shapes) {
   WorkspaceState state;
-  ReadSettings(TIniFile(ProgramFolder() + "Brikolo.ini"), state);
+  ReadSettings(TIniFile(FileLocations::ForRunningProgram().SettingsFile()), state);
   int faults = 0;
   for (const PalettePage& page : state.Pages)
     for (const std::string& entry : page.Entries) {
@@ -104,7 +106,7 @@ int RunLDrawCheck(const std::vector<std::string>& args) {
     const TMappingList mapping = TMappingList::Load(o.list);
     for (const std::string& problem : mapping.LineProblems())
       std::fprintf(stderr, "brikolo-cli: %s: %s\n", o.list.c_str(), problem.c_str());
-    TShapeCache shapes(ProgramFolder() + "parts/");
+    TShapeCache shapes(FileLocations::ForRunningProgram().PartsFolders());
     if (o.palette || !o.models.empty()) {
       if (o.palette) faults += CheckPalette(mapping, library, shapes);
       for (const std::string& model : o.models)

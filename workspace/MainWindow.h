@@ -15,6 +15,7 @@
 #include "render/RenderContext.h"
 #include "render/Scene.h"
 #include "render/ViewControls.h"
+#include "workspace/LDrawImport.h"
 #include "workspace/ModelFile.h"
 #include "workspace/WorkspaceState.h"
 
@@ -53,7 +54,9 @@ class TMainWindow : public QMainWindow {
   static constexpr const char* kCaption = "Brikolo Ver " BRIKOLO_VERSION;
   static constexpr const char* kUnsavedQuestion =
       "The model has not been saved!\r\nDo You want to save it now?";
-  static constexpr const char* kModelFilter = "Brikolo Files (*.LGO)|*.LGO|All files (*.*)|*.*";
+  static constexpr const char* kModelFilter =
+      "Brikolo Files (*.LGO)|*.LGO|LDraw models (*.LDR;*.DAT;*.MPD)|*.LDR;*.DAT;*.MPD|"
+      "All files (*.*)|*.*";
   static constexpr const char* kSaveFilter =
       "Brikolo Files (*.LGO)|*.LGO|LDraw files (*.DAT) |*.DAT|All files (*.*)|*.*";
   static constexpr const char* kPictureFilter = "Picture Files (*.bmp;*.jpg)|*.bmp;*.jpg";
@@ -232,7 +235,10 @@ class TMainWindow : public QMainWindow {
   void L2povClick();
   void L3povClick();
   void PovClick(PovRoute route);
-  void ReadSubassembly(const std::vector<std::string>& lines);
+  // Carries the pieces of a subassembly that was read (their step given).
+  void CarrySubassembly(ModelReadResult& result, int step);
+  // The mapping list and LDraw library the LDraw import uses.
+  LDrawImportSetup LDrawSetup() const;
   TColor ButtonFaceColor() const;
   void BuildPictureControls();
   void BuildHistoryControls();

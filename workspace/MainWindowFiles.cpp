@@ -16,6 +16,7 @@
 #include "platform/Error.h"
 #include "platform/TextFile.h"
 #include "workspace/AdvancedToolbox.h"
+#include "workspace/LDrawImport.h"
 #include "workspace/MainWindow.h"
 #include "workspace/PaintBox.h"
 #include "workspace/PalettePanel.h"
@@ -140,26 +141,30 @@ bool TMainWindow::LoadModel(const std::string& name, LoadMode mode) {
   if (!complete) ++document_.GroupCounter;
 
   // The file is read before anything of the model is given up.
-  std::vector<std::string> lines;
+  ModelReadOptions options;
+  if (!complete) {
+    options.mode = LoadMode::Subassembly;
+    options.subassemblyGroup = document_.GroupCounter;
+    options.subassemblyStep = document_.ModelList.StepLimit;
+  }
+  ModelReadResult result;
   try {
-    lines = ReadTextLines(fileName);
+    result = ReadAnyModelFile(fileName, LDrawSetup(), shapes_, options);
   } catch (const std::exception& e) {
     dialogs_->ShowMessage(e.what());
     return false;
   }
   if (!complete) {
-    ReadSubassembly(lines);
+    CarrySubassembly(result, options.subassemblyStep);
     return true;
   }
   if (!AskToSave()) return false;
 
-  ModelReadResult result;
   {
     RedrawPause pause(scene_);
     ClearModel();
     document_.ModelList.Clear();
     SetModelFileName(fileName);
-    result = ReadModelLines(lines, shapes_);
     if (result.header) {
       const ModelHeader& h = *result.header;
       SetStudsShown(h.StudsShown);
@@ -182,14 +187,16 @@ bool TMainWindow::LoadModel(const std::string& name, LoadMode mode) {
   return true;
 }
 
-void TMainWindow::ReadSubassembly(const std::vector<std::string>& lines) {
-  ModelReadOptions options;
-  options.mode = LoadMode::Subassembly;
-  options.subassemblyGroup = document_.GroupCounter;
-  options.subassemblyStep = document_.ModelList.StepLimit;
-  ModelReadResult result = ReadModelLines(lines, shapes_, options);
+LDrawImportSetup TMainWindow::LDrawSetup() const {
+  LDrawImportSetup setup;
+  setup.mappingList = setup_.files.MappingList();
+  setup.library = state_.Tools.LDrawLib;
+  return setup;
+}
+
+void TMainWindow::CarrySubassembly(ModelReadResult& result, int step) {
   for (auto& piece : result.pieces) carrySet_.AddSorted(std::move(piece), rc_.view.ViewOctant);
-  carrySet_.StepLimit = static_cast<std::int16_t>(options.subassemblyStep);
+  carrySet_.StepLimit = static_cast<std::int16_t>(step);
   carrying_.CarrySet(carrySet_);
   btnPointer->setChecked(!carrying_.Carrying());
   RedrawPicture();

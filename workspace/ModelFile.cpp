@@ -73,6 +73,26 @@ std::unique_ptr<TBlock> ReadPiece(char letter, FieldScanner& fields, int unitFla
 
 }  // namespace
 
+void AddReadPiece(std::unique_ptr<TBlock> piece, ModelReadResult& result,
+                  const ModelReadOptions& options) {
+  if (options.mode == LoadMode::Complete) {
+    result.highestGroup = std::max<int>(result.highestGroup, piece->Group);
+    result.highestStep = std::max<int>(result.highestStep, piece->Step);
+    if (piece->IsBaseplate) {
+      result.baseplateSeen = true;
+      result.baseSizeX = piece->SizeX / 20;
+      result.baseSizeY = piece->SizeY / 20;
+      result.thickBase = piece->SizeZ == 24;
+    }
+  } else {
+    piece->Group = options.subassemblyGroup;
+    piece->Step = static_cast<std::int16_t>(options.subassemblyStep);
+    if (piece->IsBaseplate) return;  // a subassembly brings no baseplate
+    result.bounds.Add(*piece);
+  }
+  result.pieces.push_back(std::move(piece));
+}
+
 ModelReadResult ReadModelLines(const std::vector<std::string>& lines, TShapeCache& shapes,
                                const ModelReadOptions& options) {
   ModelReadResult result;
@@ -89,23 +109,7 @@ ModelReadResult ReadModelLines(const std::vector<std::string>& lines, TShapeCach
         ReadHeader(fields, result, unitFlag, options.mode);
         continue;
       }
-      std::unique_ptr<TBlock> piece = ReadPiece(letter, fields, unitFlag, shapes);
-      if (options.mode == LoadMode::Complete) {
-        result.highestGroup = std::max<int>(result.highestGroup, piece->Group);
-        result.highestStep = std::max<int>(result.highestStep, piece->Step);
-        if (piece->IsBaseplate) {
-          result.baseplateSeen = true;
-          result.baseSizeX = piece->SizeX / 20;
-          result.baseSizeY = piece->SizeY / 20;
-          result.thickBase = piece->SizeZ == 24;
-        }
-      } else {
-        piece->Group = options.subassemblyGroup;
-        piece->Step = static_cast<std::int16_t>(options.subassemblyStep);
-        if (piece->IsBaseplate) continue;  // a subassembly brings no baseplate
-        result.bounds.Add(*piece);
-      }
-      result.pieces.push_back(std::move(piece));
+      AddReadPiece(ReadPiece(letter, fields, unitFlag, shapes), result, options);
     } catch (const std::exception& error) {
       result.errors.push_back(LineError{static_cast<int>(n + 1), error.what()});
     }

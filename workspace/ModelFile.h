@@ -44,6 +44,12 @@ struct ModelReadOptions {
   int subassemblyStep = 0;   // and this step
 };
 
+// Takes a piece read from a file into the result as the mode wants it: a
+// complete model follows its groups, steps and baseplate; a subassembly gives
+// every piece its group and step, drops a baseplate and widens its bounds.
+void AddReadPiece(std::unique_ptr<TBlock> piece, ModelReadResult& result,
+                  const ModelReadOptions& options);
+
 // Reads the lines of a model file. Lines that cannot be read are reported and
 // skipped; general pieces are bound through the shape cache.
 ModelReadResult ReadModelLines(const std::vector<std::string>& lines, TShapeCache& shapes,

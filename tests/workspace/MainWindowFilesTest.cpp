@@ -281,3 +281,27 @@ TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
   EXPECT_NE(dialogs->messages.back().find("could not be saved"), std::string::npos);
   EXPECT_NE(dialogs->messages.back().find("Brikolo.ini"), std::string::npos);
 }
+
+TEST_F(MainWindowTest, LDrawModelsLoadThroughTheLoadMenuAsModelOrSubassembly) {
+  WriteTextLines(folder + "bo2ld.lst", {"B 2 4 3 1 16 0 0 0 0 3001.DAT 0"});
+  const std::string model =
+      WriteModel("wall.mpd",
+                 {"0 FILE wall.ldr", "1 4 20 -24 -40 1 0 0 0 1 0 0 0 1 3001.dat", "0 STEP",
+                  "1 16 0 -24 0 1 0 0 0 1 0 0 0 1 row.ldr", "0 FILE row.ldr",
+                  "1 16 100 0 0 1 0 0 0 1 0 0 0 1 3001.dat", "1 16 0 0 0 1 0 0 0 1 0 0 0 1 x.dat"});
+  dialogs->files = {model};
+  window->mNewmodelClick();
+  ASSERT_EQ(dialogs->requests.size(), 1u);
+  EXPECT_NE(dialogs->requests[0].filter.find("*.LDR;*.DAT;*.MPD"), std::string::npos);
+  EXPECT_EQ(Pieces(), 2);
+  EXPECT_EQ(document->ModelList.StepLimit, 1);
+  ASSERT_EQ(dialogs->messages.size(), 1u) << "the unknown part is reported";
+  EXPECT_NE(dialogs->messages[0].find("x.dat"), std::string::npos);
+  EXPECT_EQ(window->windowTitle().toStdString(), "Brikolo Ver 2.12 - " + model);
+
+  dialogs->messages.clear();
+  dialogs->files = {model};
+  window->mSubassemblyClick();
+  EXPECT_EQ(window->CarrySet().Count(), 2);
+  EXPECT_EQ(Pieces(), 2);
+}
