@@ -62,7 +62,11 @@ piece('W', -180, Y0, 24, 40, 20, 48, WHITE, direction=0)
 piece('W', -140, Y1 - 20, 24, 40, 20, 48, WHITE, direction=2)
 piece('W', X0, -20, 24, 40, 20, 48, WHITE, direction=1)
 piece('W', X1 - 20, -20, 24, 40, 20, 48, WHITE, direction=3)
-piece('D', -220, Y1 - 20, 0, 80, 20, 72, BROWN, direction=2)
+# The door is the classic two-stud door (real doors come 1 by 2 by 3), with a
+# column of 1-by-1 bricks on either side.
+piece('B', -220, Y1 - 20, 0, 20, 20, 72, YELLOW)
+piece('D', -200, Y1 - 20, 0, 40, 20, 72, BROWN, direction=2)
+piece('B', -160, Y1 - 20, 0, 20, 20, 72, YELLOW)
 
 # Hipped roof, first ring: corners, slopes on every side, a brick inside.
 Z = 72
@@ -118,7 +122,7 @@ for t, color in showcase:
         brick(x - 10, row - 10, 0, 60, 60, GREY, sz=8)
         stands.append(len(lines) - 1)
         if t == 'D':
-            piece('D', x, row, 8, 40, 20, 48, color, direction=d)
+            piece('D', x, row, 8, 40, 20, 72, color, direction=d)
         else:
             piece(t, x, row, 8, 40, 40, 24, color, direction=d)
         k += 1
