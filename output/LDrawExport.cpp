@@ -8,6 +8,7 @@
 #include "output/LDrawColour.h"
 #include "output/LDrawTiling.h"
 #include "output/MappingList.h"
+#include "pieces/LocalFrame.h"
 #include "platform/Error.h"
 #include "platform/TextCase.h"
 #include "platform/TextFile.h"
@@ -56,22 +57,12 @@ const Companion kCompanions[] = {
     {'E', "3044b", "3048b.dat", kPieceColour, -20, 0, 0, 3},
 };
 
-// A point of a part's own frame turned by the quarter-turn matrix of index d.
+// A point of a part's own frame turned by the quarter-turn matrix of index d:
+// the matrix turns as the pieces' local frames do, in the model's x and y (-z).
 void TurnOffset(int d, int x, int z, std::int64_t& outX, std::int64_t& outZ) {
-  switch (d & 3) {
-    case 0:
-      outX = x, outZ = z;
-      break;
-    case 1:
-      outX = -z, outZ = x;
-      break;
-    case 2:
-      outX = -x, outZ = -z;
-      break;
-    default:
-      outX = z, outZ = -x;
-      break;
-  }
+  std::int64_t y = 0;
+  LocalToWorld<std::int64_t>(d, x, -std::int64_t{z}, outX, y);
+  outZ = -y;
 }
 
 int PositiveMod4(std::int64_t v) {

@@ -32,6 +32,25 @@ int QuarterTurns(const TBlock& piece);
 // (ly, -lx), at two (-lx, -ly), at three (-ly, lx).
 LocalBox LocalFrameOf(const TBlock& piece);
 
+// A point of the local frame in the world at this quarter turn, as above;
+// turned by (4 - turns) a world point goes back into the local frame.
+template <typename T>
+void LocalToWorld(int turns, T lx, T ly, T& x, T& y) {
+  switch (turns & 3) {
+    case 1:
+      x = ly, y = -lx;
+      break;
+    case 2:
+      x = -lx, y = -ly;
+      break;
+    case 3:
+      x = -ly, y = lx;
+      break;
+    default:
+      x = lx, y = ly;
+      break;
+  }
+}
 
 // One filled polygon of local points, projected with column `direction`; with
 // shading on the brush takes the face's shade first.

@@ -19,19 +19,9 @@ double Rise(double e, double t, double distance, double run) {
 std::optional<double> RoofSurfaceHeight(const TBlock& piece, double x, double y) {
   const char type = piece.BlockType;
   if (type != 'T' && type != 'N' && type != 'C' && type != 'E' && type != 'I') return std::nullopt;
-  // Into the local roof frame: world (x, y) is local (x, y), (y, -x)... turned back.
-  double lx = x, ly = y;
-  switch (QuarterTurns(piece)) {
-    case 1:
-      lx = -y, ly = x;
-      break;
-    case 2:
-      lx = -x, ly = -y;
-      break;
-    case 3:
-      lx = y, ly = -x;
-      break;
-  }
+  // Into the local roof frame: the piece's turn undone.
+  double lx = 0, ly = 0;
+  LocalToWorld(4 - QuarterTurns(piece), x, y, lx, ly);
   const LocalBox b = LocalFrameOf(piece);
   const double u = lx - b.x0, v = ly - b.y0;  // from the back left corner
   const double Lx = static_cast<double>(b.Lx), Ly = static_cast<double>(b.Ly);

@@ -49,18 +49,8 @@ LDrawBox TargetBox(const TBlock& piece) {
   const double zc = static_cast<double>(piece.Z) + 28;
   for (double lx : {xc - radius, xc + radius})
     for (double ly : {y0, y1}) {
-      double x = lx, y = ly;
-      switch (QuarterTurns(piece)) {
-        case 1:
-          x = ly, y = -lx;
-          break;
-        case 2:
-          x = -lx, y = -ly;
-          break;
-        case 3:
-          x = -ly, y = lx;
-          break;
-      }
+      double x = 0, y = 0;
+      LocalToWorld(QuarterTurns(piece), lx, ly, x, y);
       box.Add({x, -(zc + radius), -y});
       box.Add({x, -(zc - radius), -y});
     }
