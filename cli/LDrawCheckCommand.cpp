@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "ldraw/LDrawLibrary.h"
 #include "output/LDrawExport.h"
@@ -30,14 +31,10 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& args) {
   CheckOptions o;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    auto value = [&]() -> std::string {
-      if (i + 1 >= args.size()) throw UsageError{"option " + a + " needs a value"};
-      return args[++i];
-    };
     if (a == "--library")
-      o.library = value();
+      o.library = NextValue(args, i);
     else if (a == "--list")
-      o.list = value();
+      o.list = NextValue(args, i);
     else if (a == "--palette")
       o.palette = true;
     else if (a.size() > 1 && a[0] == '-')
