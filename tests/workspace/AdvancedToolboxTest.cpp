@@ -6,10 +6,12 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/QtCanvas.h"
 #include "tests/workspace/MainWindowFixture.h"
 #include "workspace/AdvancedToolbox.h"
+#include "workspace/ModelFile.h"
 
 namespace {
 
@@ -244,4 +246,46 @@ TEST_F(ToolboxTest, TheSelectionFillsIdAndStepAndTheIdFindsItsMappingRecord) {
   EXPECT_EQ(piece->PartName, "nosuch");
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_FALSE(box->edNewID->isEnabled());
+}
+
+TEST_F(ToolboxTest, EveryChangeItMakesIsUndoneAndRedoneToTheSameLines) {
+  AddBrick(0, 0, 0, 0x00FF00, true);
+  AddBrick(60, 0, 0, 0x0000FF, true);
+  AddBrick(120, 0, 0, 0x00FF00, false);
+  window->RefreshSelection();
+  auto lines = [this] {
+    std::vector<std::string> out;
+    for (int i = 0; i < Pieces(); ++i) out.push_back(FormatPieceLine(*document->ModelList[i]));
+    std::sort(out.begin(), out.end());  // moves and turns put the pieces in a new order
+    return out;
+  };
+  struct Click {
+    QAbstractButton* button;
+    TColor colour;  // the current colour at the click
+  } const clicks[] = {{box->spStud, 0},
+                      {box->spTransp, 0},
+                      {box->spTurn, 0},
+                      {box->sbColor, 0xFF0000},
+                      {box->spReplaceColor, 0x00FFFF},
+                      {box->spSetIdentity, 0},
+                      {box->spSetStep, 0},
+                      {box->sx->upButton, 0},
+                      {box->sy->downButton, 0},
+                      {box->sz->upButton, 0}};
+  for (const Click& c : clicks) {
+    SCOPED_TRACE(c.button->objectName().toStdString());
+    window->SetCurrentColor(c.colour, false);
+    box->edNewID->setText("3010");  // each undo shows the selection's own again
+    box->edStepNo->setText("7");
+    const auto before = lines();
+    const int steps = document->History.UndoCount();
+    c.button->click();
+    const auto after = lines();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(document->History.UndoCount(), steps + 1);
+    window->UndoClick();
+    EXPECT_EQ(lines(), before);
+    window->RedoClick();
+    EXPECT_EQ(lines(), after);
+  }
 }
