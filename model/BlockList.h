@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -31,6 +32,10 @@ class TBlockList {
   void Clear();                             // frees every piece
   // Every piece handed over in list order; the list is left empty.
   std::vector<std::unique_ptr<TBlock>> TakeAll();
+  // Every piece for which the test holds, handed over from the last to the
+  // first in list order, in one pass; the others keep their order.
+  template <class Test>
+  std::vector<std::unique_ptr<TBlock>> TakeWhereFromLast(Test test);
 
   // I must be painted after N in the given octant: I lies wholly on the
   // viewer's side of N along at least one axis.
@@ -70,3 +75,17 @@ class TBlockList {
   // Owned pieces; plain pointers so that inserting into a long list is one memmove.
   std::vector<TBlock*> items_;
 };
+
+template <class Test>
+std::vector<std::unique_ptr<TBlock>> TBlockList::TakeWhereFromLast(Test test) {
+  std::vector<std::unique_ptr<TBlock>> taken;
+  std::size_t kept = 0;
+  for (TBlock* piece : items_) {
+    if (test(*piece))
+      taken.emplace_back(piece);
+    else
+      items_[kept++] = piece;
+  }
+  items_.resize(kept);
+  return {std::make_move_iterator(taken.rbegin()), std::make_move_iterator(taken.rend())};
+}

@@ -17,22 +17,15 @@ void TDocument::NewModel(int octant, bool studs) {
 }
 
 bool TDocument::SetZCutLevel(int level, int octant) {
-  bool moved = false;
-  if (level > ZCutLevel) {
-    for (int i = CutList.Count() - 1; i >= 0; --i) {
-      if (CutList[i]->Top() <= level) {
-        ModelList.AddSorted(CutList.Take(i), octant);
-        moved = true;
-      }
-    }
-  } else {
-    for (int i = ModelList.Count() - 1; i >= 0; --i) {
-      if (ModelList[i]->Top() > level) {
-        CutList.AddSorted(ModelList.Take(i), octant);
-        moved = true;
-      }
-    }
-  }
+  // The pieces that cross the level move in one pass each way, in the order
+  // in which moving them one by one from the end of the list would take them.
+  const bool raising = level > ZCutLevel;
+  TBlockList& from = raising ? CutList : ModelList;
+  TBlockList& to = raising ? ModelList : CutList;
+  auto moving = from.TakeWhereFromLast(
+      [level, raising](const TBlock& b) { return raising ? b.Top() <= level : b.Top() > level; });
+  const bool moved = !moving.empty();
+  if (moved) to.AddSortedAll(std::move(moving), octant);
   ZCutLevel = level;
   return moved;
 }

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "model/BlockList.h"
+#include "model/Document.h"
 
 namespace {
 
@@ -118,5 +119,31 @@ TEST(PainterOrder, ResortAndBulkInsertionGiveThePlainOrderInEveryOctant) {
       loaded.AddSortedAll(std::move(copies), octant);
       ASSERT_EQ(Numbers(Pieces(loaded)), Numbers(plain)) << "seed " << seed << " octant " << octant;
     }
+  }
+}
+
+TEST(PainterOrder, ZCutMovesPiecesInTheOrderOfMovingThemOneByOne) {
+  TDocument doc;
+  doc.ModelList.Clear();
+  for (auto& piece : RandomModel(4, 600)) doc.ModelList.AddSorted(std::move(piece), 2);
+  // The reference: each list as plain pointers, pieces taken from the end.
+  std::vector<TBlock*> model = Pieces(doc.ModelList), cut;
+  auto moveOneByOne = [](std::vector<TBlock*>& from, std::vector<TBlock*>& to, auto crosses) {
+    for (int i = static_cast<int>(from.size()) - 1; i >= 0; --i)
+      if (crosses(*from[static_cast<std::size_t>(i)])) {
+        TBlock* piece = from[static_cast<std::size_t>(i)];
+        from.erase(from.begin() + i);
+        PlainAddSorted(to, piece, 2);
+      }
+  };
+  doc.ZCutLevel = 4000;
+  for (int level : {40, 8, 72, 4000}) {
+    if (level > doc.ZCutLevel)
+      moveOneByOne(cut, model, [level](const TBlock& b) { return b.Top() <= level; });
+    else
+      moveOneByOne(model, cut, [level](const TBlock& b) { return b.Top() > level; });
+    doc.SetZCutLevel(level, 2);
+    ASSERT_EQ(Numbers(Pieces(doc.ModelList)), Numbers(model)) << "level " << level;
+    ASSERT_EQ(Numbers(Pieces(doc.CutList)), Numbers(cut)) << "level " << level;
   }
 }
