@@ -1,10 +1,11 @@
 // The main window on the offscreen platform with the 20,000-piece town: a
 // view button until the paint box has repainted, and a carried piece
-// following the mouse.
+// following the mouse, a put-down taken back.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <filesystem>
 #include <memory>
 
 #include "model/Document.h"
@@ -21,6 +22,7 @@ struct TownWindow {
   std::unique_ptr<TMainWindow> window;
   TownWindow() {
     MainWindowSetup setup;
+    std::filesystem::create_directories("/tmp/brikolo-bench-window/");
     setup.files = FileLocations::Beside("/tmp/brikolo-bench-window/");
     window = std::make_unique<TMainWindow>(document, shapes, setup);
     window->resize(1304, 860);  // a paint box of 1024 by 768
@@ -84,8 +86,23 @@ void BM_WindowCarriedPieceFollowsTheMouse(benchmark::State& state) {
   t.window->Carrying().PointerMode();
 }
 
+// A brick put down on the town and taken back again, each with its new picture.
+void BM_WindowPutDownAndUndo(benchmark::State& state) {
+  TownWindow& t = Town();
+  t.window->Carrying().StartPlacement(
+      std::make_unique<TBlock>(0, 0, 0, 2, 4, 3, 0x0000FF, true, false, false, "3001"));
+  for (auto _ : state) {
+    t.window->Carrying().PutDown();
+    t.Repaint();
+    t.window->UndoClick();
+    t.Repaint();
+  }
+  t.window->Carrying().PointerMode();
+}
+
 }  // namespace
 
 BENCHMARK(BM_WindowRotateButton)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowFixedViewNewOctant)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowCarriedPieceFollowsTheMouse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowPutDownAndUndo)->Unit(benchmark::kMillisecond);
