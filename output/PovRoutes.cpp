@@ -39,27 +39,37 @@ void EditCamera(std::vector<std::string>& lines, std::size_t camera, const TView
   std::size_t at = camera + 1;
   if (at < lines.size() && Contains(lines[at], "PCT"))
     lines[at] = "    #declare PCT = 300 // Percentage further away";
-  while (at < lines.size() && !Contains(lines[at], "location")) ++at;
+  // The camera's lines end at the first line holding "}". Neither search goes
+  // past it: a camera without a location or an angle of its own must not take
+  // those of the next object, nor put its angle into another block.
+  std::size_t end = at;
+  while (end < lines.size() && !Contains(lines[end], "}")) ++end;
+  while (at < end && !Contains(lines[at], "location")) ++at;
   // A location given by turning a vector takes two lines: the first goes and
   // the second becomes the plain location.
-  if (at < lines.size() && Contains(lines[at], "vaxis_rotate"))
+  bool turned = false;
+  if (at < end && Contains(lines[at], "vaxis_rotate")) {
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+    --end;
+    turned = true;
+  }
   const float r = 1000.0f / view.ViewScale;
   const std::string location =
       Format("    location <%g,%g,%g>", -r * std::sin(view.Spin) * std::sin(view.Tilt),
              -r * std::cos(view.Tilt), -r * std::cos(view.Spin) * std::sin(view.Tilt));
-  if (at < lines.size()) {
+  if (at < end) {
     lines[at] = location;
   } else {
-    // No location anywhere below: the camera gets one of its own.
-    at = camera + 1;
+    // No location of its own (or nothing left of a turned one): the camera gets one.
+    if (!turned) at = camera + 1;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), location);
+    ++end;
   }
-  while (at < lines.size() && !Contains(lines[at], "angle") && !Contains(lines[at], "}")) ++at;
-  if (at < lines.size() && Contains(lines[at], "angle"))
+  while (at < end && !Contains(lines[at], "angle")) ++at;
+  if (at < end)
     lines[at] = "    angle 25";
   else
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), "    angle 25");
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), "    angle 25");
 }
 
 }  // namespace

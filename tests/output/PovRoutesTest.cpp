@@ -99,6 +99,10 @@ TEST(PovRoutes, L3PEditsTheConvertersScene) {
       {"no location anywhere: the camera gets one",
        {"camera {", "  look_at <0,0,0>", "}"},
        {"camera {", location, "  look_at <0,0,0>", "    angle 25", "}"}},
+      {"the camera's edits stay inside its braces: the next object keeps its location",
+       {"camera {", "  look_at <0,0,0>", "}", "light_source {", "  location <1,2,3>", "}"},
+       {"camera {", location, "  look_at <0,0,0>", "    angle 25", "}", "light_source {",
+        "  location <1,2,3>", "}"}},
   };
   for (const Case& c : cases)
     EXPECT_EQ(EditL3PScene(c.in, ViewAt(90, 0, 1), RGB(0, 0, 255)), c.out) << c.what;

@@ -17,6 +17,7 @@
 #include "output/LDrawExport.h"
 #include "output/MappingList.h"
 #include "output/PictureSave.h"
+#include "output/PovConverter.h"
 #include "platform/Error.h"
 #include "platform/TextFile.h"
 #include "shapes/DrawClass.h"
@@ -115,6 +116,12 @@ std::vector<Writer> Writers(const std::string& programFolder) {
          SaveLDrawFile(path, list, programFolder);
        },
        false},
+      {"POV-Ray scene",
+       [programFolder](const std::string& path) {
+         ConvertLDrawFileToPov(programFolder + "model.dat", programFolder,
+                               programFolder + "bo2ld.lst", PovSceneForm::Scene, path);
+       },
+       false},
       {"picture", [](const std::string& path) { WritePictureFile(path, Noise()); }, false},
       {"JPEG picture", [](const std::string& path) { WritePictureFile(path + ".jpg", Noise()); },
        false},
@@ -143,6 +150,9 @@ std::string MessageOf(const std::function<void()>& write) {
 TEST(SafeWrites, AFailedWriteKeepsTheOldFileAndSaysWhy) {
   TempFolder program;
   WriteTextLines(program / "bo2ld.lst", ReadTextLines(BRIKOLO_SOURCE_DIR "/data/bo2ld.lst"));
+  TBlockList model;  // the LDraw file the POV-Ray converter reads
+  for (int i = 0; i < 200; ++i) model.Add(Brick(i));
+  SaveLDrawFile(program / "model.dat", model, program.Path());
   for (const Writer& writer : Writers(program.Path())) {
     SCOPED_TRACE(writer.name);
     TempFolder dir;
