@@ -28,11 +28,26 @@ bool Contains(const std::string& line, const char* part) {
   return line.find(part) != std::string::npos;
 }
 
-// Replaces the line after the first line equal to `marker`, if there is one.
+// The lines whose next line is rewritten: the textures of the two greens and
+// the background's mark.
+const char* const kColor10Mark = "#declare Color10 = texture {";
+const char* const kColor42Mark = "#declare Color42 = texture {";
+const char* const kBackgroundMark = "// Background:";
+
+// No edit overwrites such a line, and the camera's edits put no line of their
+// own right after one, so that editing the edited scene again changes nothing.
+bool IsMark(const std::string& line) {
+  return SameText(line, kColor10Mark) || SameText(line, kColor42Mark) ||
+         SameText(line, kBackgroundMark);
+}
+
+// Replaces the line after the first line equal to `marker`, if there is one
+// and it is no mark itself.
 void ReplaceLineAfter(std::vector<std::string>& lines, const char* marker,
                       const std::string& replacement) {
   const std::size_t at = FindLine(lines, marker);
-  if (at != std::string::npos && at + 1 < lines.size()) lines[at + 1] = replacement;
+  if (at != std::string::npos && at + 1 < lines.size() && !IsMark(lines[at + 1]))
+    lines[at + 1] = replacement;
 }
 
 void EditCamera(std::vector<std::string>& lines, std::size_t camera, const TView& view) {
@@ -57,7 +72,7 @@ void EditCamera(std::vector<std::string>& lines, std::size_t camera, const TView
   const std::string location =
       Format("    location <%g,%g,%g>", -r * std::sin(view.Spin) * std::sin(view.Tilt),
              -r * std::cos(view.Tilt), -r * std::cos(view.Spin) * std::sin(view.Tilt));
-  if (at < end) {
+  if (at < end && !IsMark(lines[at])) {
     lines[at] = location;
   } else {
     // No location of its own (or nothing left of a turned one): the camera gets one.
@@ -65,11 +80,16 @@ void EditCamera(std::vector<std::string>& lines, std::size_t camera, const TView
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), location);
     ++end;
   }
+  const std::size_t locationAt = at;
   while (at < end && !Contains(lines[at], "angle")) ++at;
-  if (at < end)
+  if (at < end) {
     lines[at] = "    angle 25";
-  else
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), "    angle 25");
+    return;
+  }
+  // A missing angle goes before the closing brace; in a camera that never
+  // closes, or whose brace follows a mark, right after the location.
+  if (end == lines.size() || IsMark(lines[end - 1])) end = locationAt + 1;
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), "    angle 25");
 }
 
 }  // namespace
@@ -116,12 +136,11 @@ std::vector<std::string> L2PSceneLines(const TBounds& box, const TView& view, TC
 
 std::vector<std::string> EditL3PScene(std::vector<std::string> lines, const TView& view,
                                       TColor background) {
-  ReplaceLineAfter(lines, "#declare Color10 = texture {", "pigment { rgb <0.0,1,0.0392157> }");
-  ReplaceLineAfter(lines, "#declare Color42 = texture {",
-                   "pigment { rgbf <0.0,1,0.0392157,0.85> }");
-  const std::size_t mark = FindLine(lines, "// Background:");
+  ReplaceLineAfter(lines, kColor10Mark, "pigment { rgb <0.0,1,0.0392157> }");
+  ReplaceLineAfter(lines, kColor42Mark, "pigment { rgbf <0.0,1,0.0392157,0.85> }");
+  const std::size_t mark = FindLine(lines, kBackgroundMark);
   if (mark != std::string::npos && mark + 1 < lines.size() &&
-      Contains(lines[mark + 1], "background"))
+      Contains(lines[mark + 1], "background") && !IsMark(lines[mark + 1]))
     lines[mark + 1] = BackgroundLine(background);
   const std::size_t camera = FindLine(lines, "camera {");
   if (camera != std::string::npos) EditCamera(lines, camera, view);
@@ -145,12 +164,13 @@ std::string PovSceneFile(PovRoute route, const PovSettings& settings) {
   return settings.LDrawLib + (route == PovRoute::L2P ? "\\BO_test.pov" : "\\test.pov");
 }
 
-void RenderWithPovRay(PovRoute route, const PovSettings& settings, TBlockList& list,
-                      const std::string& listFolder, const TView& view, TColor background,
-                      const PovPicture& picture, const RunHooks& hooks) {
+std::vector<std::string> RenderWithPovRay(PovRoute route, const PovSettings& settings,
+                                          TBlockList& list, const std::string& listFolder,
+                                          const TView& view, TColor background,
+                                          const PovPicture& picture, const RunHooks& hooks) {
   const std::string testFile = PovTestFile(settings);
   MakeFolders(FileFolder(testFile));
-  SaveLDrawFile(testFile, list, listFolder);
+  std::vector<std::string> problems = SaveLDrawFile(testFile, list, listFolder).problems;
 
   CurrentFolderScope inLibrary(settings.LDrawLib);
   RunAndWait(ConverterCommandLine(route, settings), settings.LDrawLib, ShowWindow::Minimized,
@@ -166,4 +186,5 @@ void RenderWithPovRay(PovRoute route, const PovSettings& settings, TBlockList& l
   RunProgram(
       PovRayCommandLine(settings.PovRayEng, FileBaseName(scene), picture.width, picture.height),
       settings.LDrawLib, ShowWindow::Normal, picture.waitForPovRay, hooks);
+  return problems;
 }

@@ -103,9 +103,24 @@ TEST(PovRoutes, L3PEditsTheConvertersScene) {
        {"camera {", "  look_at <0,0,0>", "}", "light_source {", "  location <1,2,3>", "}"},
        {"camera {", location, "  look_at <0,0,0>", "    angle 25", "}", "light_source {",
         "  location <1,2,3>", "}"}},
+      {"a camera that never closes, or closes after a colour's texture line: the angle "
+       "follows the location, where a second edit finds it",
+       {"camera {", "#declare Color10 = texture {"},
+       {"camera {", location, "    angle 25", "#declare Color10 = texture {"}},
+      {"a mark right after a mark stays",
+       {"#declare Color42 = texture {", "#declare Color10 = texture {", "",
+        "#declare Color10 = texture {", "}"},
+       {"#declare Color42 = texture {", "#declare Color10 = texture {",
+        "pigment { rgb <0.0,1,0.0392157> }", "#declare Color10 = texture {", "}"}},
+      {"a turned location followed by a mark keeps the mark",
+       {"camera {", "location vaxis_rotate(", "// Background:", "// Background:", "background"},
+       {"camera {", location, "    angle 25", "// Background:", "// Background:", "background"}},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(EditL3PScene(c.in, ViewAt(90, 0, 1), RGB(0, 0, 255)), c.out) << c.what;
+  for (const Case& c : cases) {
+    const std::vector<std::string> edited = EditL3PScene(c.in, ViewAt(90, 0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(edited, c.out) << c.what;
+    EXPECT_EQ(EditL3PScene(edited, ViewAt(90, 0, 1), RGB(0, 0, 255)), edited) << c.what;
+  }
 }
 
 TEST(PovRoutes, CommandLines) {

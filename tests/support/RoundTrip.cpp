@@ -6,8 +6,11 @@
 #include "model/Block.h"
 #include "output/LDrawRecord.h"
 #include "output/MappingList.h"
+#include "output/PovRoutes.h"
 #include "platform/IniFile.h"
 #include "platform/TextCase.h"
+#include "platform/TextFile.h"
+#include "render/View.h"
 #include "shapes/DrawClass.h"
 #include "shapes/PartFile.h"
 #include "workspace/BlockFactory.h"
@@ -215,6 +218,26 @@ std::string MappingListRoundTrip(const std::vector<std::string>& lines) {
     const std::string difference = RecordDifference(record, *back);
     if (!difference.empty()) return difference + " of " + FormatMappingLine(record);
   }
+  return "";
+}
+
+std::string PovSceneEditCheck(const std::string& bytes) {
+  const auto byte = [&](std::size_t i, int otherwise) {
+    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : otherwise;
+  };
+  TView view;
+  view.SetAngles(byte(0, 60) % 181, byte(1, 85) * 360 / 256);
+  view.SetScaleBar(1 + byte(2, 9) % 80);
+  const TColor background = RGB(byte(3, 255), byte(4, 255), byte(5, 255));
+  const std::vector<std::string> edited = EditL3PScene(SplitLines(bytes), view, background);
+  // A camera line that a colour's texture took over is no camera any more.
+  bool camera = false, angle = false;
+  for (const std::string& line : edited) {
+    camera = camera || SameText(line, "camera {");
+    angle = angle || line == "    angle 25";
+  }
+  if (camera && !angle) return "the camera has no angle";
+  if (EditL3PScene(edited, view, background) != edited) return "a second edit changes the scene";
   return "";
 }
 

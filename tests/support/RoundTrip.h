@@ -24,6 +24,10 @@ std::string SettingsRoundTrip(const std::vector<std::string>& lines);
 // Mapping list: every record read, and every record the export makes for a
 // piece, written as a line that reads back as the record.
 std::string MappingListRoundTrip(const std::vector<std::string>& lines);
+// The converter's test.pov, edited for a view and background taken from its
+// first bytes: a camera the edited scene holds has the angle, and editing the
+// edited scene again changes nothing.
+std::string PovSceneEditCheck(const std::string& bytes);
 
 // Damaged copies of lines for the round-trip tests: cut, doubled, with
 // separators, NULs, control bytes, signs, digits and long runs put in.

@@ -82,19 +82,23 @@ TEST(FileRoundTrip, MappingLists) {
 // fault) stay regression cases of the ordinary suite too.
 TEST(FileRoundTrip, CommittedFuzzInputs) {
   TShapeCache shapes(BRIKOLO_SOURCE_DIR "/data/parts/");
-  const std::pair<const char*, std::function<std::string(const std::vector<std::string>&)>>
-      targets[] = {
-          {"FuzzModelFile", [&](const auto& lines) { return ModelRoundTrip(lines, shapes); }},
-          {"FuzzPartFile", PartFileRoundTrip},
-          {"FuzzSettings", SettingsRoundTrip},
-          {"FuzzMappingList", MappingListRoundTrip},
-      };
+  const auto asLines = [](std::string (*check)(const std::vector<std::string>&)) {
+    return [check](const std::string& bytes) { return check(SplitLines(bytes)); };
+  };
+  const std::pair<const char*, std::function<std::string(const std::string&)>> targets[] = {
+      {"FuzzModelFile",
+       [&](const std::string& bytes) { return ModelRoundTrip(SplitLines(bytes), shapes); }},
+      {"FuzzPartFile", asLines(PartFileRoundTrip)},
+      {"FuzzSettings", asLines(SettingsRoundTrip)},
+      {"FuzzMappingList", asLines(MappingListRoundTrip)},
+      {"FuzzPovScene", PovSceneEditCheck},
+  };
   for (const auto& [target, check] : targets) {
     int inputs = 0;
     for (const auto& entry : std::filesystem::directory_iterator(
              std::string(BRIKOLO_SOURCE_DIR "/tests/fuzz/corpus/") + target)) {
       ++inputs;
-      EXPECT_EQ(check(SplitLines(ReadFileBytes(entry.path().string()))), "")
+      EXPECT_EQ(check(ReadFileBytes(entry.path().string())), "")
           << target << " " << entry.path().filename();
     }
     EXPECT_GT(inputs, 0) << target;
