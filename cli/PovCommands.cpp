@@ -107,8 +107,10 @@ int RunPov(const std::vector<std::string>& args) {
     std::error_code ignored;
     std::filesystem::remove(picture, ignored);
     PovPicture size{o.width, o.height, true};
-    RenderWithPovRay(o.route, settings, document.ModelList, files.DataFolder(), view,
-                     SystemButtonFaceColor(), size, hooks);
+    for (const std::string& problem :
+         RenderWithPovRay(o.route, settings, document.ModelList, files.DataFolder(), view,
+                          SystemButtonFaceColor(), size, hooks))
+      std::fprintf(stderr, "brikolo-cli: %s\n", problem.c_str());
     if (!FileExists(picture)) {
       std::fprintf(stderr, "brikolo-cli: POV-Ray made no picture %s\n", picture.c_str());
       return 1;

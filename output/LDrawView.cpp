@@ -50,16 +50,18 @@ LDrawViewCommand BuildLDrawViewCommand(const LDrawViewerSettings& settings, cons
   return c;
 }
 
-void LDrawThisView(const LDrawViewerSettings& settings, TBlockList& list,
-                   const std::string& listFolder, const TView& view, StudStyle studs,
-                   TColor background, int paintWidth, int paintHeight) {
+std::vector<std::string> LDrawThisView(const LDrawViewerSettings& settings, TBlockList& list,
+                                       const std::string& listFolder, const TView& view,
+                                       StudStyle studs, TColor background, int paintWidth,
+                                       int paintHeight) {
   const LDrawViewCommand c =
       BuildLDrawViewCommand(settings, view, studs, background, paintWidth, paintHeight);
-  SaveLDrawFile(c.testFile, list, listFolder);
+  std::vector<std::string> problems = SaveLDrawFile(c.testFile, list, listFolder).problems;
   ProcessResult started;
   {
     CurrentFolderScope inLibrary(c.folder);
     started = StartProgram(c.commandLine, std::string(), ShowWindow::Maximized, false);
   }
   if (!started.started) throw BrikoloError(CannotStartMessage(c.commandLine, started.errorNumber));
+  return problems;
 }

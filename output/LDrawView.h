@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/Color.h"
 #include "render/RenderContext.h"
@@ -28,9 +29,11 @@ LDrawViewCommand BuildLDrawViewCommand(const LDrawViewerSettings& settings, cons
 
 // "LDraw this view": exports the list into the test file, then starts the
 // viewer in LDrawLib without waiting for it, leaving the current folder as
-// it was. Raises FileError when the mapping list or the test file fails, and
+// it was. Returns what the export could not convert or record, for the user.
+// Raises FileError when the mapping list or the test file fails, and
 // BrikoloError with the system's error number when the viewer cannot be
 // started.
-void LDrawThisView(const LDrawViewerSettings& settings, TBlockList& list,
-                   const std::string& listFolder, const TView& view, StudStyle studs,
-                   TColor background, int paintWidth, int paintHeight);
+std::vector<std::string> LDrawThisView(const LDrawViewerSettings& settings, TBlockList& list,
+                                       const std::string& listFolder, const TView& view,
+                                       StudStyle studs, TColor background, int paintWidth,
+                                       int paintHeight);

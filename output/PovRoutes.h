@@ -63,7 +63,9 @@ std::string PovSceneFile(PovRoute route, const PovSettings& settings);
 // LDrawLib meanwhile and is what it was afterwards, whatever happens. Raises FileError when the
 // mapping list, the test file or the scene cannot be read or written; then no
 // further program is started. A program that cannot be started is shown
-// through the hooks and the route goes on.
-void RenderWithPovRay(PovRoute route, const PovSettings& settings, TBlockList& list,
-                      const std::string& listFolder, const TView& view, TColor background,
-                      const PovPicture& picture, const RunHooks& hooks);
+// through the hooks and the route goes on. Returns what the export could not
+// convert or record, for the user.
+std::vector<std::string> RenderWithPovRay(PovRoute route, const PovSettings& settings,
+                                          TBlockList& list, const std::string& listFolder,
+                                          const TView& view, TColor background,
+                                          const PovPicture& picture, const RunHooks& hooks);

@@ -128,9 +128,9 @@ void TMainWindow::LDrawThisViewClick() {
     TAdvOptions* toolbox;
     ~Reload() { toolbox->MappingListReloaded(); }
   } reload{AdvOptions};
-  LDrawThisView(viewer, document_.ModelList, setup_.files.DataFolder(), rc_.view,
-                rc_.switches.Studs, scene_.BackgroundColor, PaintBox1->width(),
-                PaintBox1->height());
+  ShowMessages(LDrawThisView(viewer, document_.ModelList, setup_.files.DataFolder(), rc_.view,
+                             rc_.switches.Studs, scene_.BackgroundColor, PaintBox1->width(),
+                             PaintBox1->height()));
 }
 
 void TMainWindow::L2povClick() {
@@ -151,8 +151,8 @@ void TMainWindow::PovClick(PovRoute route) {
   hooks.whileWaiting = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
   hooks.busy = scene_.SetBusy;
   try {
-    RenderWithPovRay(route, settings, document_.ModelList, setup_.files.DataFolder(), rc_.view,
-                     scene_.BackgroundColor, PovPicture{}, hooks);
+    ShowMessages(RenderWithPovRay(route, settings, document_.ModelList, setup_.files.DataFolder(),
+                                  rc_.view, scene_.BackgroundColor, PovPicture{}, hooks));
   } catch (const std::exception& e) {
     dialogs_->ShowMessage(e.what());
   }

@@ -30,8 +30,8 @@ TView SixtyThirtyView() {
 
 TEST(LDrawView, CommandLineCarriesTheView) {
   LDrawViewerSettings settings{"/home/me/ldraw", "ldglite", "MODELS/TEST.DAT"};
-  LDrawViewCommand c = BuildLDrawViewCommand(settings, SixtyThirtyView(), StudStyle::Fast,
-                                             0xFFFFFF, 800, 600);
+  LDrawViewCommand c =
+      BuildLDrawViewCommand(settings, SixtyThirtyView(), StudStyle::Fast, 0xFFFFFF, 800, 600);
   EXPECT_EQ(c.commandLine,
             "ldglite  -s0.5 -b15 -FS -O10,-70 "
             "-a0.866,0,-0.5,-0.25,0.866,-0.433,0.433,0.5,0.75  MODELS/TEST.DAT");
@@ -54,7 +54,9 @@ TEST(LDrawView, ExportsTheModelAndStartsTheViewerInTheLibraryFolder) {
   TempFolder folder;
   ::mkdir((folder / "lib").c_str(), 0755);
   ::mkdir((folder / "lib/MODELS").c_str(), 0755);
-  WriteBytes(folder / "bo2ld.lst", "B 2 2 3 1 16 0 0 0 0 3003.DAT 0\r\n");
+  // The list's second line cannot be read: the user hears of it.
+  WriteBytes(folder / "bo2ld.lst",
+             "B 2 2 3 1 16 0 0 0 0 3003.DAT 0\r\nB 2 2x 3 1 16 0 0 0 0 3004.DAT 0\r\n");
   // A stand-in viewer that notes where it ran and what it was given.
   const std::string viewer = folder / "viewer.sh";
   WriteBytes(viewer, "#!/bin/sh\npwd > seen.tmp; echo \"$@\" >> seen.tmp; mv seen.tmp seen.txt\n");
@@ -64,8 +66,9 @@ TEST(LDrawView, ExportsTheModelAndStartsTheViewerInTheLibraryFolder) {
   list.Add(std::make_unique<TBlock>(0, 0, 0, 2, 2, 3, 0x0000FF, true, false, false, "3003"));
   LDrawViewerSettings settings{folder / "lib", viewer, "MODELS/TEST.DAT"};
   const std::string before = GetCurrentFolder();
-  LDrawThisView(settings, list, folder.Path(), SixtyThirtyView(), StudStyle::Fast, 0xFFFFFF, 800,
-                600);
+  const std::vector<std::string> problems = LDrawThisView(
+      settings, list, folder.Path(), SixtyThirtyView(), StudStyle::Fast, 0xFFFFFF, 800, 600);
+  EXPECT_EQ(problems.size(), 1u);
   EXPECT_EQ(GetCurrentFolder(), before);
   EXPECT_EQ(ReadFileBytes(folder / "lib/MODELS/TEST.DAT"),
             "1 4 20 -24 -20   1   0  0    0  1  0   0   0  1 3003.dat\r\n");
@@ -77,8 +80,9 @@ TEST(LDrawView, ExportsTheModelAndStartsTheViewerInTheLibraryFolder) {
   const auto lines = ReadTextLines(seen);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], folder / "lib");
-  EXPECT_EQ(lines[1], "-s0.5 -b15 -FS -O10,-70 -a0.866,0,-0.5,-0.25,0.866,-0.433,0.433,0.5,0.75 "
-                      "MODELS/TEST.DAT");
+  EXPECT_EQ(lines[1],
+            "-s0.5 -b15 -FS -O10,-70 -a0.866,0,-0.5,-0.25,0.866,-0.433,0.433,0.5,0.75 "
+            "MODELS/TEST.DAT");
 
   settings.LDrawProg = folder / "no-such-viewer";
   try {
