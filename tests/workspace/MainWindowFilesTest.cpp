@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/IniFile.h"
+#include "shapes/DrawClass.h"
 #include "tests/workspace/MainWindowFixture.h"
 
 namespace {
@@ -270,16 +271,26 @@ TEST_F(MainWindowTest, AModelGivenByARelativeNameIsKnownByItsFullPath) {
   EXPECT_EQ(window->State().RecentFiles.size(), 1u);
 }
 
-TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAtTheEndAreReported) {
-  // A folder where the settings file should be: the file cannot take its place.
+TEST_F(MainWindowTest, SettingsAndShapesThatCannotBeWrittenAtTheEndAreReported) {
+  // Folders where the settings file and an edited shape's part file should
+  // be: neither file can take its place.
   Close();
   std::filesystem::remove(folder + "Brikolo.ini");
   std::filesystem::create_directories(folder + "Brikolo.ini");
+  std::filesystem::create_directories(folder + "parts/edited.dat");
   Open();
+  auto shape = TDrawClass::Create();
+  shape->FileName = "edited.dat";
+  shape->SectionName = "edited";
+  const Point3 corners[3] = {{0, 0, 0}, {20, 0, 0}, {0, 20, 0}};
+  shape->AddFace(corners, 3);
+  shapes->RegisterShape(shape);
   window->close();
-  ASSERT_FALSE(dialogs->messages.empty());
-  EXPECT_NE(dialogs->messages.back().find("could not be saved"), std::string::npos);
-  EXPECT_NE(dialogs->messages.back().find("Brikolo.ini"), std::string::npos);
+  ASSERT_EQ(dialogs->messages.size(), 2u);
+  EXPECT_NE(dialogs->messages[0].find("settings could not be saved"), std::string::npos);
+  EXPECT_NE(dialogs->messages[0].find("Brikolo.ini"), std::string::npos);
+  EXPECT_NE(dialogs->messages[1].find("shapes could not be saved"), std::string::npos);
+  EXPECT_NE(dialogs->messages[1].find("edited.dat"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, LDrawModelsLoadThroughTheLoadMenuAsModelOrSubassembly) {

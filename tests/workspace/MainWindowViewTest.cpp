@@ -128,7 +128,13 @@ TEST_F(MainWindowTest, CutOffMovesPiecesOutAndBack) {
                   "B 0 0 32 40 20 24 255 1 0 0 0 0 3001 0"}),
       LoadMode::Complete);
   ASSERT_EQ(Pieces(), 4);
+  // The bar is long enough to aim with; the level can be typed as well.
+  EXPECT_GE(window->ZLiftOff->width(), 400);
+  window->edZLiftOff->setValue(24);
+  EXPECT_EQ(window->ZLiftOff->value(), 24);
+  EXPECT_EQ(Pieces(), 2);
   window->ZLiftOff->setValue(0);
+  EXPECT_EQ(window->edZLiftOff->value(), 0);
   EXPECT_EQ(Pieces(), 1);
   EXPECT_TRUE(document->ModelList[0]->IsBaseplate);
   EXPECT_EQ(window->lblZLiftOff->text().toStdString(), "0");

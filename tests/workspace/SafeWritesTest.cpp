@@ -109,6 +109,14 @@ std::vector<Writer> Writers(const std::string& programFolder) {
          list.Append(record);
        },
        true},
+      {"mapping list rewritten",
+       [](const std::string& path) {
+         TMappingList list = TMappingList::Load(path);
+         TLDrawRecord record = list.Records().front();
+         record.LDrawName = std::string(300, 'n');
+         list.Replace(0, record);
+       },
+       true},
       {"LDraw file",
        [programFolder](const std::string& path) {
          TBlockList list;
