@@ -46,10 +46,11 @@ bench: build
 # One clang build with AddressSanitizer and UndefinedBehaviorSanitizer serves
 # both: the whole suite runs under the sanitizers, and the fuzz targets (built
 # there with libFuzzer) run each for FUZZ_SECONDS on their committed corpus,
-# FUZZ_JOBS at a time.
+# FUZZ_JOBS at a time, from FUZZ_SEED (0: a new seed each run).
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_SECONDS ?= 60
 FUZZ_JOBS ?= $(JOBS)
+FUZZ_SEED ?= 0
 export ASAN_OPTIONS ?= detect_leaks=1:strict_string_checks=1
 export LSAN_OPTIONS ?= suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS ?= print_stacktrace=1
@@ -63,7 +64,7 @@ sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 fuzz: sanitize-build
-	tools/run_fuzzers.sh $(SANITIZE_BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+	tools/run_fuzzers.sh $(SANITIZE_BUILD) $(FUZZ_SECONDS) $(FUZZ_JOBS) $(FUZZ_SEED)
 
 # `make install PREFIX=/opt/brikolo`; DESTDIR=... stages the install elsewhere. The files
 # installed are listed in $(BUILD)/installed-files.txt for `make uninstall`.

@@ -5,10 +5,13 @@
 # BUILD/fuzz-corpus/<target>. An input that finds a fault is kept in
 # BUILD/fuzz-artifacts/<target>/ and the run fails: once the fault is mended,
 # the input goes into the committed corpus so it stays a regression case.
+# A SEED makes a run repeatable: CI gives one, so that what it tries in its
+# minute is what a longer run with the same seed tried first.
 set -euo pipefail
 build=${1:-build-sanitize}
 seconds=${2:-60}
 jobs=${3:-2}
+seed=${4:-0}
 root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
@@ -32,8 +35,8 @@ run_target() {
   local corpora=("$corpus")
   [ -d "$root/tests/fuzz/corpus/$name" ] && corpora+=("$root/tests/fuzz/corpus/$name")
   mkdir -p "$corpus" "$artifacts"
-  for seed in $(shipped_seeds "$name"); do cp -n "$seed" "$corpus"/ 2>/dev/null || true; done
-  if "$target" -max_total_time="$seconds" -timeout=20 -max_len=4096 -print_final_stats=1 \
+  for file in $(shipped_seeds "$name"); do cp -n "$file" "$corpus"/ 2>/dev/null || true; done
+  if "$target" -max_total_time="$seconds" -timeout=20 -max_len=4096 -seed="$seed" -print_final_stats=1 \
       -artifact_prefix="$artifacts/" "${corpora[@]}" > "$build/fuzz-$name.log" 2>&1; then
     echo "== $name: $(grep -E '^stat::number_of_executed_units' "$build/fuzz-$name.log" |
       awk '{print $2}') inputs in ${seconds}s, no fault"
