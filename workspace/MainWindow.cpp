@@ -219,6 +219,9 @@ void TMainWindow::BuildToolbars() {
     Invalidate();
   });
 
+  // The fixed views start the second row, beside the work controls, so that
+  // every button shows in the window's first size.
+  addToolBarBreak();
   tbFixedViews = addToolBar("Fixed Views");
   tbFixedViews->setObjectName("tbFixedViews");
   for (const FixedView& v : kFixedViews) {
@@ -234,8 +237,6 @@ void TMainWindow::BuildToolbars() {
 }
 
 void TMainWindow::BuildMiscToolbar() {
-  // The work controls have the second row to themselves, so the cut-off bar can be long.
-  addToolBarBreak();
   tbMisc = addToolBar("Misc.");
   tbMisc->setObjectName("tbMisc");
   auto sizeField = [this](const char* name, const char* hint, const char* value) {

@@ -63,7 +63,7 @@ class TMainWindow : public QMainWindow {
   // Messages of bad lines shown one by one before the rest may be skipped.
   static constexpr int kLineErrorsShown = 3;
   static constexpr int kMaxBaseplateStuds = 10000;
-  static constexpr int kZLiftOffWidth = 400;  // pixels of the cut-off bar
+  static constexpr int kZLiftOffWidth = 256;  // pixels of the cut-off bar
 
   TMainWindow(TDocument& document, TShapeCache& shapes, const MainWindowSetup& setup,
               QWidget* parent = nullptr);

@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, CutOffMovesPiecesOutAndBack) {
       LoadMode::Complete);
   ASSERT_EQ(Pieces(), 4);
   // The bar is long enough to aim with; the level can be typed as well.
-  EXPECT_GE(window->ZLiftOff->width(), 400);
+  EXPECT_GE(window->ZLiftOff->width(), 256);
   window->edZLiftOff->setValue(24);
   EXPECT_EQ(window->ZLiftOff->value(), 24);
   EXPECT_EQ(Pieces(), 2);
