@@ -1,6 +1,9 @@
 #include "tests/support/RoundTrip.h"
 
+#include <unistd.h>
+
 #include <exception>
+#include <filesystem>
 #include <memory>
 
 #include "model/Block.h"
@@ -13,11 +16,26 @@
 #include "render/View.h"
 #include "shapes/DrawClass.h"
 #include "shapes/PartFile.h"
+#include "shapes/ShapeCache.h"
 #include "workspace/BlockFactory.h"
+#include "workspace/LDrawImport.h"
 #include "workspace/ModelFile.h"
 #include "workspace/Settings.h"
 
 namespace {
+
+// A folder of this process's own for files a check must write, gone at exit.
+struct ScratchFolder {
+  std::string path =
+      (std::filesystem::temp_directory_path() / ("brikolo-check-" + std::to_string(::getpid())))
+          .string() +
+      "/";
+  ScratchFolder() { std::filesystem::create_directories(path); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+};
 
 template <class T>
 bool Differs(const T& a, const T& b, const char* name, std::string& note) {
@@ -238,6 +256,29 @@ std::string PovSceneEditCheck(const std::string& bytes) {
   }
   if (camera && !angle) return "the camera has no angle";
   if (EditL3PScene(edited, view, background) != edited) return "a second edit changes the scene";
+  return "";
+}
+
+std::string LDrawImportRoundTrip(const std::string& bytes, const std::string& sourceDir) {
+  static ScratchFolder scratch;
+  static TShapeCache shapes(sourceDir + "/data/parts/");
+  const std::string file = scratch.path + "model.mpd";
+  WriteFileAtomically(file, bytes);
+  const LDrawImportSetup setup{sourceDir + "/data/bo2ld.lst", sourceDir + "/tests/ldraw/library"};
+  const ModelReadResult imported = ReadLDrawModelFile(file, setup, shapes);
+  std::vector<std::string> written = {FormatHeaderLine(ModelHeader{})};
+  for (const auto& piece : imported.pieces) written.push_back(FormatPieceLine(*piece));
+  const ModelReadResult again = ReadModelLines(written, shapes);
+  if (!again.errors.empty())
+    return "the piece written as \"" +
+           written[static_cast<std::size_t>(std::max(again.errors[0].lineNumber - 1, 0))] +
+           "\" does not read: " + again.errors[0].message;
+  if (again.pieces.size() != imported.pieces.size()) return "piece count";
+  for (std::size_t i = 0; i < imported.pieces.size(); ++i) {
+    const std::string difference = PieceDifference(*imported.pieces[i], *again.pieces[i]);
+    if (!difference.empty())
+      return difference + " of the piece written as \"" + written[i + 1] + "\"";
+  }
   return "";
 }
 

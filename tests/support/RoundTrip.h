@@ -28,6 +28,10 @@ std::string MappingListRoundTrip(const std::vector<std::string>& lines);
 // first bytes: a camera the edited scene holds has the angle, and editing the
 // edited scene again changes nothing.
 std::string PovSceneEditCheck(const std::string& bytes);
+// An LDraw model, loaded through the shipped mapping list and the test parts
+// library of `sourceDir`, then saved as a model file: it loads back to the
+// pieces the LDraw model gave.
+std::string LDrawImportRoundTrip(const std::string& bytes, const std::string& sourceDir);
 
 // Damaged copies of lines for the round-trip tests: cut, doubled, with
 // separators, NULs, control bytes, signs, digits and long runs put in.

@@ -92,6 +92,8 @@ TEST(FileRoundTrip, CommittedFuzzInputs) {
       {"FuzzSettings", asLines(SettingsRoundTrip)},
       {"FuzzMappingList", asLines(MappingListRoundTrip)},
       {"FuzzPovScene", PovSceneEditCheck},
+      {"FuzzLDrawImport",
+       [](const std::string& bytes) { return LDrawImportRoundTrip(bytes, BRIKOLO_SOURCE_DIR); }},
   };
   for (const auto& [target, check] : targets) {
     int inputs = 0;
