@@ -41,12 +41,13 @@ bool IsMark(const std::string& line) {
          SameText(line, kBackgroundMark);
 }
 
-// Replaces the line after the first line equal to `marker`, if there is one
-// and it is no mark itself.
+// Replaces the line after the first line equal to `marker`, if there is one,
+// it is no mark itself and it contains `part` (when one is given).
 void ReplaceLineAfter(std::vector<std::string>& lines, const char* marker,
-                      const std::string& replacement) {
+                      const std::string& replacement, const char* part = nullptr) {
   const std::size_t at = FindLine(lines, marker);
-  if (at != std::string::npos && at + 1 < lines.size() && !IsMark(lines[at + 1]))
+  if (at != std::string::npos && at + 1 < lines.size() && !IsMark(lines[at + 1]) &&
+      (part == nullptr || Contains(lines[at + 1], part)))
     lines[at + 1] = replacement;
 }
 
@@ -138,10 +139,7 @@ std::vector<std::string> EditL3PScene(std::vector<std::string> lines, const TVie
                                       TColor background) {
   ReplaceLineAfter(lines, kColor10Mark, "pigment { rgb <0.0,1,0.0392157> }");
   ReplaceLineAfter(lines, kColor42Mark, "pigment { rgbf <0.0,1,0.0392157,0.85> }");
-  const std::size_t mark = FindLine(lines, kBackgroundMark);
-  if (mark != std::string::npos && mark + 1 < lines.size() &&
-      Contains(lines[mark + 1], "background") && !IsMark(lines[mark + 1]))
-    lines[mark + 1] = BackgroundLine(background);
+  ReplaceLineAfter(lines, kBackgroundMark, BackgroundLine(background), "background");
   const std::size_t camera = FindLine(lines, "camera {");
   if (camera != std::string::npos) EditCamera(lines, camera, view);
   return lines;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <memory>
@@ -83,30 +84,54 @@ std::string ShapeDifference(const TDrawClass& a, const TDrawClass& b) {
   return "";
 }
 
+namespace {
+
+struct SavedAndRead {
+  std::vector<std::string> lines;  // the header line, then a line per piece
+  ModelReadResult again;
+  std::string difference;  // "" when every piece came back as it was
+};
+
+// The pieces saved as model lines under `header` and read again.
+SavedAndRead SaveAndReadAgain(const ModelHeader& header,
+                              const std::vector<std::unique_ptr<TBlock>>& pieces,
+                              TShapeCache& shapes, const ModelReadOptions& options) {
+  SavedAndRead r;
+  r.lines.push_back(FormatHeaderLine(header));
+  for (const auto& piece : pieces) r.lines.push_back(FormatPieceLine(*piece));
+  r.again = ReadModelLines(r.lines, shapes, options);
+  if (!r.again.errors.empty()) {
+    const int line = std::max(r.again.errors[0].lineNumber, 1);
+    r.difference = "line " + std::to_string(line) + " written as \"" +
+                   r.lines[static_cast<std::size_t>(line - 1)] +
+                   "\" does not read: " + r.again.errors[0].message;
+  } else if (r.again.pieces.size() != pieces.size()) {
+    r.difference = "piece count";
+  }
+  for (std::size_t i = 0; i < pieces.size() && r.difference.empty(); ++i) {
+    const std::string difference = PieceDifference(*pieces[i], *r.again.pieces[i]);
+    if (!difference.empty())
+      r.difference = difference + " of the piece written as \"" + r.lines[i + 1] + "\"";
+  }
+  return r;
+}
+
+}  // namespace
+
 std::string ModelRoundTrip(const std::vector<std::string>& lines, TShapeCache& shapes) {
   for (const LoadMode mode : {LoadMode::Complete, LoadMode::Subassembly}) {
     ModelReadOptions options;
     options.mode = mode;
     const ModelReadResult first = ReadModelLines(lines, shapes, options);
-    std::vector<std::string> written = {FormatHeaderLine(first.header.value_or(ModelHeader{}))};
-    for (const auto& piece : first.pieces) written.push_back(FormatPieceLine(*piece));
-    const ModelReadResult again = ReadModelLines(written, shapes, options);
-    if (!again.errors.empty())
-      return "line " + std::to_string(again.errors[0].lineNumber) + " written as \"" +
-             written[static_cast<std::size_t>(again.errors[0].lineNumber - 1)] +
-             "\" does not read: " + again.errors[0].message;
-    if (again.pieces.size() != first.pieces.size()) return "piece count";
-    for (std::size_t i = 0; i < first.pieces.size(); ++i) {
-      const std::string difference = PieceDifference(*first.pieces[i], *again.pieces[i]);
-      if (!difference.empty())
-        return difference + " of the piece written as \"" + written[i + 1] + "\"";
-    }
+    const SavedAndRead saved =
+        SaveAndReadAgain(first.header.value_or(ModelHeader{}), first.pieces, shapes, options);
+    if (!saved.difference.empty()) return saved.difference;
     if (first.header) {
       const ModelHeader& a = *first.header;
-      const ModelHeader& b = again.header.value_or(ModelHeader{});
-      if (!again.header || a.RotX != b.RotX || a.RotZ != b.RotZ || a.ScaleBar != b.ScaleBar ||
+      const ModelHeader& b = saved.again.header.value_or(ModelHeader{});
+      if (!saved.again.header || a.RotX != b.RotX || a.RotZ != b.RotZ || a.ScaleBar != b.ScaleBar ||
           a.OffsetX != b.OffsetX || a.OffsetY != b.OffsetY || a.StudsShown != b.StudsShown)
-        return "header written as \"" + written[0] + "\"";
+        return "header written as \"" + saved.lines[0] + "\"";
     }
   }
   return "";
@@ -266,20 +291,7 @@ std::string LDrawImportRoundTrip(const std::string& bytes, const std::string& so
   WriteFileAtomically(file, bytes);
   const LDrawImportSetup setup{sourceDir + "/data/bo2ld.lst", sourceDir + "/tests/ldraw/library"};
   const ModelReadResult imported = ReadLDrawModelFile(file, setup, shapes);
-  std::vector<std::string> written = {FormatHeaderLine(ModelHeader{})};
-  for (const auto& piece : imported.pieces) written.push_back(FormatPieceLine(*piece));
-  const ModelReadResult again = ReadModelLines(written, shapes);
-  if (!again.errors.empty())
-    return "the piece written as \"" +
-           written[static_cast<std::size_t>(std::max(again.errors[0].lineNumber - 1, 0))] +
-           "\" does not read: " + again.errors[0].message;
-  if (again.pieces.size() != imported.pieces.size()) return "piece count";
-  for (std::size_t i = 0; i < imported.pieces.size(); ++i) {
-    const std::string difference = PieceDifference(*imported.pieces[i], *again.pieces[i]);
-    if (!difference.empty())
-      return difference + " of the piece written as \"" + written[i + 1] + "\"";
-  }
-  return "";
+  return SaveAndReadAgain(ModelHeader{}, imported.pieces, shapes, {}).difference;
 }
 
 std::vector<std::vector<std::string>> HostileVariants(const std::vector<std::string>& lines,
